@@ -1,0 +1,23 @@
+#pragma once
+
+// The command line: `kurvix [FILE]` starts the windows (with FILE opened as
+// File / Open does); the other modes run the same routines as the windows and
+// exit without opening one (no display is needed):
+//   --convert IN OUT [--into N]   read IN, write OUT in the layout its name chooses
+//   --export OUT FILE [options]   plot FILE and write the canvas as BMP or PNG
+//   --help                        list the options
+// A failure prints the message the message box would show on standard error
+// and exits with status 1, writing no output; bad usage exits with status 2.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+struct StartRequest {
+    std::optional<int> exitStatus; // set: exit with it, open no window
+    std::string fileToOpen;        // for the windowed start; may be empty
+};
+
+StartRequest runCommandLine(const std::vector<std::string>& args);
+
+std::string usageText();

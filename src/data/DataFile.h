@@ -1,0 +1,29 @@
+#pragma once
+
+// Reading and writing data files: the program's own KWT layout, plain X/Y
+// text files (ASCII, CSV, text, any other name) and Vexon measurement files.
+
+#include "data/DataStore.h"
+
+#include <string>
+
+struct ReadOutcome {
+    // The name the graphic window's image open dialog proposes after this
+    // read: the directory unchanged, the upper-cased file name cut at its
+    // first point, then ".BMP".
+    std::string imageOpenName;
+};
+
+// Reads `path` into the store; the kind follows from the upper-cased file
+// name (".KWT", ".VXN", else plain). On success every set is sorted,
+// unsavedChanges is false and currentFileName is the file name without its
+// directory. On failure (FileError, InputError) the store is exactly as it was.
+// loadTargetSet must be set by the caller (1 for Open, 2..9 for a 2nd file).
+ReadOutcome readDataFile(DataStore& store, const std::string& path);
+
+// Writes the store to `path` as KWT (upper-cased name contains ".KWT") or as
+// ASCII X;Y lines. The file is created with its file-name part upper-cased,
+// unless a file exists under the name exactly as given, which is replaced.
+// Returns the path written. On failure (FileError) an existing file is left
+// as it was and unsavedChanges and currentFileName keep their values.
+std::string writeDataFile(DataStore& store, const std::string& path);

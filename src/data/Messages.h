@@ -1,0 +1,33 @@
+#pragma once
+
+// Every text the program shows in a message box or prints on a failure, in
+// one place, so the help text can list them. The German texts are those the
+// program has always shown for platform-style failures; "%1", "%2" are filled
+// in by message().
+
+#include <string>
+#include <string_view>
+
+namespace Messages {
+
+// Conversion and floating-point failures.
+inline constexpr std::string_view NotAnInteger = "'%1' ist kein gültiger Integerwert";
+inline constexpr std::string_view InvalidFloatOperation = "Ungültige Gleitkommaoperation";
+inline constexpr std::string_view FloatDivisionByZero = "Gleitkommadivision durch Null";
+
+// File input and output.
+inline constexpr std::string_view InvalidNumericInput = "Ungültige numerische Eingabe";
+inline constexpr std::string_view InvalidNumericInputAt = "Ungültige numerische Eingabe\nDatei: %1\nZeile: %2";
+inline constexpr std::string_view CannotOpenFile = "Datei kann nicht geöffnet werden: %1\n%2";
+inline constexpr std::string_view CannotCreateFile = "Datei kann nicht erstellt werden: %1\n%2";
+inline constexpr std::string_view CannotWriteFile = "Fehler beim Schreiben der Datei: %1\n%2";
+inline constexpr std::string_view SetCountTooLarge = "Set %1 of file %2 (line %3) claims %4 points; a set holds at most 10000";
+
+// The program's own questions and notices.
+inline constexpr std::string_view CloseQuery = "UNSAVED CHANGES - Close anyway?";
+inline constexpr std::string_view SecondFileSetRange = "The set number must be 1 to 9; no file was read.";
+
+// Replaces %1, %2, ... in order by the given arguments.
+std::string message(std::string_view pattern, std::initializer_list<std::string_view> args);
+
+} // namespace Messages

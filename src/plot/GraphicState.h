@@ -1,0 +1,33 @@
+#pragma once
+
+// The graphic window's state that the plot command and the editor read: the
+// canvas size and margin, the editor's pen colour, tool state and switches, and
+// the texts of the controls the plot takes values from (the line-width field,
+// the text box's font, the writing-direction menu caption). The window's
+// controls show and edit this struct, so the command line and the tests can
+// plot without any window.
+
+#include "plot/Canvas.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+struct GraphicState {
+    uint16_t canvasWidth = 480;
+    uint16_t canvasHeight = 480;
+    uint16_t plotMargin = 130;
+    QRgb drawingColor = qRgb(0, 0, 0);
+    bool selectMode = false;
+    bool fillMode = false;
+    bool verticalWriting = false;
+    // 0 line, 1 text, 2 rectangle, 3 rounded rectangle, 4 ellipse, 5 trace
+    // being drawn, 6 trace ready; 99 makes the plot command draw the symbol table.
+    uint8_t toolState = 0;
+    QString lineWidthText = QStringLiteral("1");        // text of EdDicke
+    CanvasFont textFont{QStringLiteral("Arial"), 13};   // font of the text box Edit2
+    QString vertHorizCaption = QStringLiteral("&Horiz. Writ.");
+    std::string imageFileName;   // image file last opened or saved; empty: ask
+    std::string imageOpenName;   // name the image open dialog proposes
+};
