@@ -8,6 +8,9 @@
 #include "plot/GraphicState.h"
 
 #include <QMainWindow>
+#include <QPointer>
+#include <QSet>
+#include <QWindow>
 
 #include <memory>
 
@@ -33,13 +36,17 @@ public:
     // this show does not plot a second time.
     void showFromProgramWindow();
 
+    // Windows of the program whose switch to this window re-plots (the main
+    // window and the help window). Dialogs, message boxes and other
+    // applications do not.
+    void addReplotSource(QWidget* window);
+
     // The handlers of the window's own controls, callable from tests.
     void BnPlotstartClick();
     void BnclearClick();
 
 protected:
-    bool event(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void FormCreate();
@@ -51,5 +58,7 @@ private:
     std::unique_ptr<PlotCanvas> plot_;
     struct Controls;
     std::unique_ptr<Controls> ui_;
+    QSet<QWidget*> replotSources_;
+    QPointer<QWindow> previousFocus_;
     bool suppressNextActivation_ = false;
 };

@@ -1,0 +1,211 @@
+#include "app/CommandLine.h"
+
+#include "data/DataFile.h"
+#include "data/DataStore.h"
+#include "data/Errors.h"
+#include "data/Messages.h"
+#include "data/Numbers.h"
+#include "plot/PlotCanvas.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSaveFile>
+
+#include <iostream>
+
+namespace {
+
+constexpr int kFailure = 1;
+constexpr int kBadUsage = 2;
+
+
+int usage(const std::string& message)
+{
+    std::cerr << "kurvix: " << message << "\n\n" << usageText();
+    return kBadUsage;
+}
+
+int fail(const std::string& message)
+{
+    std::cerr << message << '\n';
+    return kFailure;
+}
+
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+void readInto(DataStore& store, const std::string& path, int firstSet)
+{
+    if (firstSet < kFirstSet || firstSet > kLastSet)
+        throw KurvixError(std::string(Messages::SecondFileSetRange));
+    store.loadTargetSet = static_cast<uint8_t>(firstSet);
+    readDataFile(store, path);
+}
+
+int runConvert(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    int into = 1;
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--into") {
+            if (i + 1 >= args.size())
+                return usage("--into needs a set number");
+            try {
+                into = toInteger(args[++i]);
+            } catch (const KurvixError& e) {
+                return fail(e.what());
+            }
+        } else if (args[i].rfind("--", 0) == 0) {
+            return usage("unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2)
+        return usage("--convert needs an input and an output file");
+    try {
+        DataStore store;
+        readInto(store, files[0], into);
+        writeDataFileExactly(store, files[1]);
+    } catch (const KurvixError& e) {
+        return fail(e.what());
+    }
+    return 0;
+}
+
+int runExport(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    bool noDate = false, noFileName = false, grid = false, symbolTable = false;
+    for (const std::string& arg : args) {
+        if (arg == "--no-date")
+            noDate = true;
+        else if (arg == "--no-filename")
+            noFileName = true;
+        else if (arg == "--grid")
+            grid = true;
+        else if (arg == "--symbol-table")
+            symbolTable = true;
+        else if (arg.rfind("--", 0) == 0)
+            return usage("unknown option " + arg);
+        else
+            files.push_back(arg);
+    }
+    if (files.size() != 2)
+        return usage("--export needs an output image and a data file");
+    const std::string& out = files[0];
+    const std::string kind = upper(out);
+    const char* format = nullptr;
+    if (kind.find(".BMP") != std::string::npos)
+        format = "BMP";
+    else if (kind.find(".PNG") != std::string::npos)
+        format = "PNG";
+    else
+        return usage("the output image name must contain .bmp or .png");
+
+    // Fonts and images need an application object; the offscreen platform
+    // needs no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "kurvix";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    try {
+        DataStore store;
+        readInto(store, files[1], 1);
+        store.plot.showDateTime = !noDate;
+        store.plot.showFileName = !noFileName;
+        store.plot.plotWithGrid = grid;
+        GraphicState state;
+        PlotCanvas plot(store, state);
+        state.plotMargin = 130;
+        plot.setCanvasSize(480, 480);
+        if (symbolTable)
+            showSymbolTable(store, state, [&plot] { plot.plotCommand(); });
+        else
+            plot.plotCommand();
+        QSaveFile file(QString::fromStdString(out));
+        if (!file.open(QIODevice::WriteOnly) || !plot.canvas().image().save(&file, format) || !file.commit())
+            throw FileError(Messages::message(Messages::CannotCreateFile, {out, file.errorString().toStdString()}));
+    } catch (const KurvixError& e) {
+        return fail(e.what());
+    }
+    return 0;
+}
+
+} // namespace
+
+std::string usageText()
+{
+    return "Usage:\n"
+           "  kurvix [FILE]\n"
+           "      Start Kurvix; FILE is opened as File / Open does.\n"
+           "  kurvix --convert IN OUT [--into N]\n"
+           "      Read IN (into set N onward, as Open 2nd file does; default 1) and write\n"
+           "      OUT: a KWT file when the upper-cased name contains .KWT, else X;Y lines.\n"
+           "  kurvix --export OUT FILE [--no-date] [--no-filename] [--grid] [--symbol-table]\n"
+           "      Read FILE, plot it and write the image to OUT (.bmp or .png).\n"
+           "      --no-date      leave out date and time\n"
+           "      --no-filename  leave out the file name\n"
+           "      --grid         plot with grid lines\n"
+           "      --symbol-table draw the table of symbols instead of the plot\n"
+           "  kurvix --help\n"
+           "      Show this text.\n"
+           "Outputs are written under exactly the name given. A failure prints its\n"
+           "message and exits with status 1; bad usage exits with status 2.\n";
+}
+
+StartRequest runCommandLine(const std::vector<std::string>& args)
+{
+    StartRequest request;
+    if (args.empty())
+        return request;
+    const std::string& mode = args[0];
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (mode == "--help" || mode == "-h") {
+        std::cout << usageText();
+        request.exitStatus = 0;
+    } else if (mode == "--convert") {
+        request.exitStatus = runConvert(rest);
+    } else if (mode == "--export") {
+        request.exitStatus = runExport(rest);
+    } else if (mode.rfind("--", 0) == 0) {
+        request.exitStatus = usage("unknown option " + mode);
+    } else {
+        // The windowed start: single-dash arguments belong to Qt (-platform
+        // xcb, -geometry ...); the one other argument is the file to open.
+        static const char* const qtValueOptions[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin",
+                                                     "-qwindowgeometry", "-qwindowicon", "-qwindowtitle", "-display",
+                                                     "-geometry", "-style", "-stylesheet", "-session", "-name", "-title"};
+        std::vector<std::string> files;
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (args[i].rfind("--", 0) == 0) {
+                request.exitStatus = usage("unknown option " + args[i]);
+                return request;
+            }
+            if (args[i].size() > 1 && args[i][0] == '-') {
+                for (const char* option : qtValueOptions)
+                    if (args[i] == option) {
+                        ++i;
+                        break;
+                    }
+                continue;
+            }
+            files.push_back(args[i]);
+        }
+        if (files.size() > 1)
+            request.exitStatus = usage("only one file can be opened at start");
+        else if (!files.empty())
+            request.fileToOpen = files[0];
+    }
+    return request;
+}

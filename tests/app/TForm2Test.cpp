@@ -1,0 +1,98 @@
+#include "app/TForm2.h"
+#include "plot/PlotCanvas.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr QRgb kMarker = qRgb(12, 34, 56);
+
+void addPoints(DataStore& store)
+{
+    store.pointCount[1] = 3;
+    for (int i = 1; i <= 3; ++i) {
+        store.x(1, i) = i;
+        store.y(1, i) = i * 2;
+    }
+    store.plot.showDateTime = false;
+}
+
+bool activate(QWidget& w)
+{
+    w.show();
+    w.activateWindow();
+    return QTest::qWaitForWindowActive(&w);
+}
+
+TEST(TForm2, StartsWithABlankCanvas)
+{
+    DataStore store;
+    TForm2 form(store);
+    const QImage& image = form.plotCanvas().canvas().image();
+    ASSERT_EQ(image.size(), QSize(480, 480));
+    for (int y = 0; y < 480; y += 7)
+        for (int x = 0; x < 480; x += 7)
+            ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(form.state().plotMargin, 130);
+    EXPECT_EQ(form.state().toolState, 0);
+    EXPECT_FALSE(form.isVisible());
+}
+
+// Showing the window plots before the show returns; the window system's
+// activation that follows must not plot again.
+TEST(TForm2, ShowPlotsOnceSynchronously)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    form.addReplotSource(&mainWindow);
+    ASSERT_TRUE(activate(mainWindow));
+
+    form.showFromProgramWindow();
+    Canvas& canvas = form.plotCanvas().canvas();
+    EXPECT_EQ(canvas.pixel(65, 65) & 0xFFFFFF, 0u) << "frame drawn by the show itself";
+    canvas.setPixel(5, 5, kMarker);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QApplication::processEvents();
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5), kMarker) << "the late activation plotted again";
+}
+
+TEST(TForm2, ActivationFromProgramWindowReplots)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    QWidget otherWindow; // stands for a dialog or another application's window
+    form.addReplotSource(&mainWindow);
+    ASSERT_TRUE(activate(mainWindow));
+    form.showFromProgramWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    ASSERT_TRUE(activate(otherWindow));
+    ASSERT_TRUE(activate(form));
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5), kMarker) << "coming back from a non-program window";
+
+    ASSERT_TRUE(activate(mainWindow));
+    ASSERT_TRUE(activate(form));
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "coming from the main window re-plots";
+}
+
+TEST(TForm2, PlotWithoutDataKeepsTheImage)
+{
+    DataStore store;
+    TForm2 form(store);
+    form.plotCanvas().canvas().setPixel(100, 100, kMarker);
+    form.BnPlotstartClick();
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(100, 100), kMarker);
+    form.BnclearClick();
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(100, 100) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+} // namespace
