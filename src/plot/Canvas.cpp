@@ -1,0 +1,585 @@
+#include "plot/Canvas.h"
+
+#include "plot/RasterFigure.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+constexpr QRgb opaque = 0xFF000000u;
+constexpr QRgb white = 0xFFFFFFFFu;
+constexpr int64_t coordinateLimit = int64_t(1) << 28;
+
+int64_t clampCoordinate(int v)
+{
+    return std::clamp<int64_t>(v, -coordinateLimit, coordinateLimit);
+}
+
+inline QRgb notXor(QRgb pixel, QRgb colour)
+{
+    return ~(pixel ^ colour) | opaque;
+}
+
+// The rows of a pen disc: for row offset dy (from `low` on), the columns
+// first..last it covers relative to the centre pixel.
+struct PenDisc {
+    int low = 0;
+    int high = 0;
+    int rowFirst[64];
+    int rowLast[64];
+    std::vector<int> wideFirst;
+    std::vector<int> wideLast;
+
+    explicit PenDisc(int width)
+    {
+        low = -(width / 2);
+        high = low + width - 1;
+        // Doubled offsets: the disc centre sits at 2*low + width - 1 from the
+        // corner of the square, so (2dx - c)^2 + (2dy - c)^2 <= width^2.
+        const int64_t c = 2 * int64_t(low) + width - 1;
+        int* first = rowFirst;
+        int* last = rowLast;
+        if (width > 64) {
+            wideFirst.resize(width);
+            wideLast.resize(width);
+            first = wideFirst.data();
+            last = wideLast.data();
+        }
+        const int64_t w2 = int64_t(width) * width;
+        for (int dy = low; dy <= high; ++dy) {
+            const int64_t ry = 2 * int64_t(dy) - c;
+            int dx = low;
+            while (dx <= high && (2 * int64_t(dx) - c) * (2 * int64_t(dx) - c) + ry * ry > w2)
+                ++dx;
+            first[dy - low] = dx;
+            // The disc is symmetric about its centre column: mirror dx.
+            last[dy - low] = static_cast<int>(c - dx);
+        }
+    }
+
+    int first(int dy) const { return wideFirst.empty() ? rowFirst[dy - low] : wideFirst[dy - low]; }
+    int last(int dy) const { return wideLast.empty() ? rowLast[dy - low] : wideLast[dy - low]; }
+};
+
+} // namespace
+
+Canvas::Canvas(int width, int height)
+    : image_(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32)
+{
+    image_.fill(white);
+}
+
+Canvas::Canvas(const QImage& picture)
+    : image_(picture.convertToFormat(QImage::Format_RGB32))
+{
+    if (image_.isNull()) {
+        image_ = QImage(1, 1, QImage::Format_RGB32);
+        image_.fill(white);
+    }
+}
+
+bool Canvas::styleDraws(int64_t index) const
+{
+    switch (pen.style) {
+    case PenStyle::Solid:
+        return true;
+    case PenStyle::Dotted:
+        return index % (dottedOn + dottedOff) < dottedOn;
+    case PenStyle::Dashed:
+        return index % (dashedOn + dashedOff) < dashedOn;
+    }
+    return true;
+}
+
+void Canvas::paintPixel(int x, int y, QRgb colour)
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return;
+    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x;
+    switch (pen.mode) {
+    case RasterMode::Copy:
+        *p = colour | opaque;
+        break;
+    case RasterMode::NotXor:
+        *p = notXor(*p, colour);
+        break;
+    case RasterMode::NoOp:
+        break;
+    }
+}
+
+void Canvas::paintRun(int y, int x0, int x1, QRgb colour)
+{
+    if (y < 0 || y >= image_.height())
+        return;
+    x0 = std::max(x0, 0);
+    x1 = std::min(x1, image_.width() - 1);
+    if (x0 > x1)
+        return;
+    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    switch (pen.mode) {
+    case RasterMode::Copy:
+        std::fill(p + x0, p + x1 + 1, colour | opaque);
+        break;
+    case RasterMode::NotXor:
+        // NOT (p XOR white) is p: the white brush leaves not-xor interiors alone.
+        if ((colour | opaque) == white)
+            break;
+        for (int x = x0; x <= x1; ++x)
+            p[x] = notXor(p[x], colour);
+        break;
+    case RasterMode::NoOp:
+        break;
+    }
+}
+
+void Canvas::lineTo(int x, int y)
+{
+    const QPoint from = penPos_;
+    penPos_ = QPoint(x, y);
+    if (pen.mode == RasterMode::NoOp || from == penPos_)
+        return;
+    if (pen.width <= 1)
+        thinLine(from.x(), from.y(), x, y);
+    else
+        wideLine(from.x(), from.y(), x, y);
+}
+
+namespace {
+
+// The Bresenham path of a line as closed-form steps, so a clipped line can
+// start at any step: pixel i lies at major0 + i * majorStep on the major axis
+// and at minor0 + minorStep * floor((2 i dMinor + dMajor) / (2 dMajor)) on the
+// minor one.
+struct LinePath {
+    bool xMajor;
+    int64_t major0, minor0;
+    int64_t majorStep, minorStep;
+    int64_t dMajor, dMinor;
+
+    LinePath(int64_t x0, int64_t y0, int64_t x1, int64_t y1)
+    {
+        const int64_t dx = x1 - x0;
+        const int64_t dy = y1 - y0;
+        xMajor = std::abs(dx) >= std::abs(dy);
+        major0 = xMajor ? x0 : y0;
+        minor0 = xMajor ? y0 : x0;
+        const int64_t dMaj = xMajor ? dx : dy;
+        const int64_t dMin = xMajor ? dy : dx;
+        majorStep = dMaj < 0 ? -1 : 1;
+        minorStep = dMin < 0 ? -1 : 1;
+        dMajor = std::abs(dMaj);
+        dMinor = std::abs(dMin);
+    }
+
+    // Steps lo..hi (within 0..last) whose major coordinate lies in from..to.
+    void clipSteps(int64_t from, int64_t to, int64_t last, int64_t& lo, int64_t& hi) const
+    {
+        if (majorStep > 0) {
+            lo = std::max<int64_t>(0, from - major0);
+            hi = std::min<int64_t>(last, to - major0);
+        } else {
+            lo = std::max<int64_t>(0, major0 - to);
+            hi = std::min<int64_t>(last, major0 - from);
+        }
+    }
+
+    // Walks steps lo..hi, calling visit(i, x, y).
+    template <typename Visit>
+    void walk(int64_t lo, int64_t hi, Visit&& visit) const
+    {
+        const int64_t twiceMajor = 2 * dMajor;
+        const int64_t numerator = 2 * lo * dMinor + dMajor;
+        int64_t q = numerator / twiceMajor;
+        int64_t rem = numerator % twiceMajor;
+        for (int64_t i = lo; i <= hi; ++i) {
+            const int64_t major = major0 + majorStep * i;
+            const int64_t minor = minor0 + minorStep * q;
+            if (xMajor)
+                visit(i, major, minor);
+            else
+                visit(i, minor, major);
+            rem += 2 * dMinor;
+            if (rem >= twiceMajor) {
+                rem -= twiceMajor;
+                ++q;
+            }
+        }
+    }
+};
+
+} // namespace
+
+void Canvas::thinLine(int x0, int y0, int x1, int y1)
+{
+    const LinePath path(clampCoordinate(x0), clampCoordinate(y0), clampCoordinate(x1), clampCoordinate(y1));
+    const int64_t majorSize = path.xMajor ? image_.width() : image_.height();
+    const int64_t minorSize = path.xMajor ? image_.height() : image_.width();
+    int64_t lo, hi;
+    path.clipSteps(0, majorSize - 1, path.dMajor - 1, lo, hi);
+    if (lo > hi)
+        return;
+    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
+    const QRgb colour = pen.colour;
+    const bool notXorMode = pen.mode == RasterMode::NotXor;
+    const bool solid = pen.style == PenStyle::Solid;
+    path.walk(lo, hi, [&](int64_t i, int64_t x, int64_t y) {
+        const int64_t minor = path.xMajor ? y : x;
+        if (minor < 0 || minor >= minorSize || (!solid && !styleDraws(i)))
+            return;
+        QRgb& p = bits[y * stride + x];
+        p = notXorMode ? notXor(p, colour) : (colour | opaque);
+    });
+}
+
+void Canvas::wideLine(int x0, int y0, int x1, int y1)
+{
+    const PenDisc disc(pen.width);
+    const int64_t cx0 = clampCoordinate(x0), cy0 = clampCoordinate(y0);
+    const int64_t cx1 = clampCoordinate(x1), cy1 = clampCoordinate(y1);
+    const int64_t clipLeft = std::max<int64_t>(std::min(cx0, cx1) + disc.low, 0);
+    const int64_t clipTop = std::max<int64_t>(std::min(cy0, cy1) + disc.low, 0);
+    const int64_t clipRight = std::min<int64_t>(std::max(cx0, cx1) + disc.high, image_.width() - 1);
+    const int64_t clipBottom = std::min<int64_t>(std::max(cy0, cy1) + disc.high, image_.height() - 1);
+    if (clipLeft > clipRight || clipTop > clipBottom)
+        return;
+    const QRect clip{QPoint(int(clipLeft), int(clipTop)), QPoint(int(clipRight), int(clipBottom))};
+    mask_.assign(size_t(clip.width()) * size_t(clip.height()), 0);
+    const LinePath path(cx0, cy0, cx1, cy1);
+    const int64_t majorFrom = (path.xMajor ? clip.left() : clip.top()) - disc.high;
+    const int64_t majorTo = (path.xMajor ? clip.right() : clip.bottom()) - disc.low;
+    int64_t lo, hi;
+    path.clipSteps(majorFrom, majorTo, path.dMajor, lo, hi);
+    path.walk(lo, hi, [&](int64_t, int64_t x, int64_t y) {
+        for (int dy = disc.low; dy <= disc.high; ++dy) {
+            const int64_t row = y + dy;
+            if (row < clip.top() || row > clip.bottom())
+                continue;
+            const int64_t from = std::max<int64_t>(x + disc.first(dy), clip.left());
+            const int64_t to = std::min<int64_t>(x + disc.last(dy), clip.right());
+            if (from > to)
+                continue;
+            uint8_t* m = mask_.data() + (row - clip.top()) * clip.width() - clip.left();
+            std::memset(m + from, 2, size_t(to - from + 1));
+        }
+    });
+    applyMask(clip);
+}
+
+void Canvas::applyMask(const QRect& clip)
+{
+    const QRgb penColour = pen.colour;
+    const QRgb brush = brushColour;
+    const bool notXorMode = pen.mode == RasterMode::NotXor;
+    for (int y = clip.top(); y <= clip.bottom(); ++y) {
+        auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        const uint8_t* m = mask_.data() + size_t(y - clip.top()) * size_t(clip.width()) - clip.left();
+        for (int x = clip.left(); x <= clip.right(); ++x) {
+            if (m[x] == 0)
+                continue;
+            const QRgb colour = m[x] == 2 ? penColour : brush;
+            p[x] = notXorMode ? notXor(p[x], colour) : (colour | opaque);
+        }
+    }
+}
+
+void Canvas::rectangle(int x1, int y1, int x2, int y2)
+{
+    drawFigure(RasterFigure::rectangle(x1, y1, x2, y2));
+}
+
+void Canvas::ellipse(int x1, int y1, int x2, int y2)
+{
+    drawFigure(RasterFigure::ellipse(x1, y1, x2, y2));
+}
+
+void Canvas::roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight)
+{
+    drawFigure(RasterFigure::roundRect(x1, y1, x2, y2, cornerWidth, cornerHeight));
+}
+
+void Canvas::drawFigure(const RasterFigure& figure)
+{
+    if (pen.mode == RasterMode::NoOp || figure.isEmpty())
+        return;
+    if (pen.width > 1)
+        wideFigure(figure);
+    else if (pen.style != PenStyle::Solid)
+        styledOutline(figure);
+    else
+        thinFigure(figure);
+}
+
+void Canvas::thinFigure(const RasterFigure& figure)
+{
+    const int64_t top = std::max<int64_t>(figure.top(), 0);
+    const int64_t bottom = std::min<int64_t>(figure.top() + figure.height(), image_.height()) - 1;
+    if (top > bottom)
+        return;
+    PixelSpan above = figure.rowSpan(top - 1);
+    PixelSpan span = figure.rowSpan(top);
+    const int64_t clipRight = image_.width();
+    auto run = [&](int y, int64_t from, int64_t to, QRgb colour) {
+        from = std::max<int64_t>(from, -1);
+        to = std::min<int64_t>(to, clipRight);
+        if (from <= to)
+            paintRun(y, int(from), int(to), colour);
+    };
+    for (int64_t y = top; y <= bottom; ++y) {
+        const PixelSpan below = figure.rowSpan(y + 1);
+        const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
+        if (inner.isEmpty()) {
+            run(int(y), span.first, span.last, pen.colour);
+        } else {
+            run(int(y), span.first, inner.first - 1, pen.colour);
+            run(int(y), inner.first, inner.last, brushColour);
+            run(int(y), inner.last + 1, span.last, pen.colour);
+        }
+        above = span;
+        span = below;
+    }
+}
+
+void Canvas::styledOutline(const RasterFigure& figure)
+{
+    // The pattern runs around the whole outline, so it is counted over every
+    // row, also those outside the image; only visible rows are painted.
+    const int64_t top = figure.top();
+    const int64_t bottom = top + figure.height() - 1;
+    const int64_t imageWidth = image_.width();
+    const int64_t imageHeight = image_.height();
+    int64_t index = 0;
+    auto walkRun = [&](int64_t y, int64_t from, int64_t to, bool ascending) {
+        if (from > to)
+            return;
+        const int64_t length = to - from + 1;
+        if (y < 0 || y >= imageHeight || to < 0 || from >= imageWidth) {
+            index += length;
+            return;
+        }
+        for (int64_t k = 0; k < length; ++k, ++index) {
+            const int64_t x = ascending ? from + k : to - k;
+            if (x >= 0 && x < imageWidth && styleDraws(index))
+                paintPixel(int(x), int(y), pen.colour);
+        }
+    };
+    auto upperHalf = [&](int64_t y) { return 2 * (y - top) + 1 < figure.height(); };
+
+    // Down the right side: each row's right outline run (the whole row where
+    // the outline fills it), the interior painted on the way.
+    PixelSpan above = figure.rowSpan(top - 1);
+    PixelSpan span = figure.rowSpan(top);
+    std::vector<PixelSpan> leftRuns;
+    leftRuns.reserve(size_t(std::min<int64_t>(figure.height(), 1 << 16)));
+    for (int64_t y = top; y <= bottom; ++y) {
+        const PixelSpan below = figure.rowSpan(y + 1);
+        const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
+        if (inner.isEmpty()) {
+            walkRun(y, span.first, span.last, upperHalf(y));
+            leftRuns.push_back({});
+        } else {
+            walkRun(y, inner.last + 1, span.last, upperHalf(y));
+            leftRuns.push_back({span.first, inner.first - 1});
+            if (y >= 0 && y < imageHeight)
+                paintRun(int(y), int(std::clamp<int64_t>(inner.first, -1, imageWidth)),
+                         int(std::clamp<int64_t>(inner.last, -1, imageWidth)), brushColour);
+        }
+        above = span;
+        span = below;
+    }
+    // Up the left side.
+    for (int64_t y = bottom; y >= top; --y) {
+        const PixelSpan& left = leftRuns[size_t(y - top)];
+        walkRun(y, left.first, left.last, upperHalf(y));
+    }
+}
+
+void Canvas::wideFigure(const RasterFigure& figure)
+{
+    const PenDisc disc(pen.width);
+    const int64_t figureRight = figure.left() + figure.width() - 1;
+    const int64_t figureBottom = figure.top() + figure.height() - 1;
+    const int64_t clipLeft = std::max<int64_t>(figure.left() + disc.low, 0);
+    const int64_t clipTop = std::max<int64_t>(figure.top() + disc.low, 0);
+    const int64_t clipRight = std::min<int64_t>(figureRight + disc.high, image_.width() - 1);
+    const int64_t clipBottom = std::min<int64_t>(figureBottom + disc.high, image_.height() - 1);
+    if (clipLeft > clipRight || clipTop > clipBottom)
+        return;
+    const QRect clip{QPoint(int(clipLeft), int(clipTop)), QPoint(int(clipRight), int(clipBottom))};
+    const size_t stride = size_t(clip.width());
+    mask_.assign(stride * size_t(clip.height()), 0);
+    auto maskRow = [&](int64_t y) { return mask_.data() + size_t(y - clipTop) * stride - clipLeft; };
+
+    auto stamp = [&](int64_t x, int64_t y) {
+        for (int dy = disc.low; dy <= disc.high; ++dy) {
+            const int64_t row = y + dy;
+            if (row < clipTop || row > clipBottom)
+                continue;
+            const int64_t from = std::max<int64_t>(x + disc.first(dy), clipLeft);
+            const int64_t to = std::min<int64_t>(x + disc.last(dy), clipRight);
+            if (from <= to)
+                std::memset(maskRow(row) + from, 2, size_t(to - from + 1));
+        }
+    };
+    // Outline pixels whose disc can reach the clip.
+    const int64_t stampLeft = clipLeft - disc.high;
+    const int64_t stampRight = clipRight - disc.low;
+    auto stampRun = [&](int64_t y, int64_t from, int64_t to) {
+        from = std::max(from, stampLeft);
+        to = std::min(to, stampRight);
+        for (int64_t x = from; x <= to; ++x)
+            stamp(x, y);
+    };
+
+    const int64_t top = std::max(figure.top(), clipTop - disc.high);
+    const int64_t bottom = std::min(figureBottom, clipBottom - disc.low);
+    PixelSpan above = figure.rowSpan(top - 1);
+    PixelSpan span = figure.rowSpan(top);
+    for (int64_t y = top; y <= bottom; ++y) {
+        const PixelSpan below = figure.rowSpan(y + 1);
+        const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
+        if (inner.isEmpty()) {
+            stampRun(y, span.first, span.last);
+        } else {
+            stampRun(y, span.first, inner.first - 1);
+            stampRun(y, inner.last + 1, span.last);
+            if (y >= clipTop && y <= clipBottom) {
+                uint8_t* m = maskRow(y);
+                const int64_t to = std::min(inner.last, clipRight);
+                for (int64_t x = std::max(inner.first, clipLeft); x <= to; ++x) {
+                    if (m[x] == 0)
+                        m[x] = 1;
+                }
+            }
+        }
+        above = span;
+        span = below;
+    }
+    applyMask(clip);
+}
+
+void Canvas::fillRect(int x1, int y1, int x2, int y2)
+{
+    const QRect box = QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1))
+                          .intersected(image_.rect());
+    if (x1 == x2 || y1 == y2 || box.isEmpty())
+        return;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        std::fill(p + box.left(), p + box.right() + 1, brushColour | opaque);
+    }
+}
+
+QFont Canvas::qFont() const
+{
+    if (cachedFontValid_ && cachedFontFor_ == font)
+        return cachedFont_;
+    QFont f(font.name);
+    f.setPixelSize(std::max(font.pixelSize, 1));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    f.setStyleStrategy(QFont::NoAntialias);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    f.setKerning(false);
+    cachedFont_ = f;
+    cachedFontFor_ = font;
+    cachedFontValid_ = true;
+    return f;
+}
+
+QSize Canvas::textExtent(const QString& text) const
+{
+    const QFontMetrics metrics(qFont());
+    return QSize(metrics.horizontalAdvance(text), metrics.height());
+}
+
+void Canvas::textOut(int x, int y, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    const QFont f = qFont();
+    const QFontMetrics metrics(f);
+    const int advance = metrics.horizontalAdvance(text);
+    const int height = metrics.height();
+    const bool upwards = font.escapement == 900;
+    const RasterMode mode = pen.mode;
+    pen.mode = RasterMode::Copy;
+    if (upwards)
+        fillRect(x, y - advance + 1, x + height, y + 1);
+    else
+        fillRect(x, y, x + advance, y + height);
+    pen.mode = mode;
+
+    QPainter painter(&image_);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setFont(f);
+    painter.setPen(QColor::fromRgb(font.colour));
+    if (upwards) {
+        // Turned counter-clockwise about the top-left corner of pixel row
+        // y + 1, local pixel (u, v) lands on (x + v, y - u).
+        painter.translate(x, y + 1);
+        painter.rotate(-90);
+        painter.drawText(0, metrics.ascent(), text);
+    } else {
+        painter.drawText(x, y + metrics.ascent(), text);
+    }
+}
+
+QRgb Canvas::pixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return outsidePixel;
+    return reinterpret_cast<const QRgb*>(image_.constScanLine(y))[x];
+}
+
+void Canvas::setPixel(int x, int y, QRgb colour)
+{
+    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+        return;
+    reinterpret_cast<QRgb*>(image_.scanLine(y))[x] = colour | opaque;
+}
+
+void Canvas::copyRect(const QRect& target, const QImage& source, const QRect& sourceRect, CopyMode mode)
+{
+    if (target.isEmpty())
+        return;
+    const QRect visible = target.intersected(image_.rect());
+    if (visible.isEmpty())
+        return;
+    if (mode == CopyMode::Whiteness) {
+        for (int y = visible.top(); y <= visible.bottom(); ++y) {
+            auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+            std::fill(p + visible.left(), p + visible.right() + 1, white);
+        }
+        return;
+    }
+    if (sourceRect.isEmpty() || source.isNull())
+        return;
+    // A shallow copy: if `source` is our own image, writing below detaches
+    // image_ and the copy keeps the original pixels.
+    QImage src = source;
+    if (src.format() != QImage::Format_RGB32 && src.format() != QImage::Format_ARGB32)
+        src = src.convertToFormat(QImage::Format_RGB32);
+    const int64_t tw = target.width(), th = target.height();
+    const int64_t sw = sourceRect.width(), sh = sourceRect.height();
+    for (int ty = visible.top(); ty <= visible.bottom(); ++ty) {
+        const int64_t sy = sourceRect.top() + (ty - target.top()) * sh / th;
+        if (sy < 0 || sy >= src.height())
+            continue;
+        const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(int(sy)));
+        auto* out = reinterpret_cast<QRgb*>(image_.scanLine(ty));
+        for (int tx = visible.left(); tx <= visible.right(); ++tx) {
+            const int64_t sx = sourceRect.left() + (tx - target.left()) * sw / tw;
+            if (sx >= 0 && sx < src.width())
+                out[tx] = in[sx] | opaque;
+        }
+    }
+}
