@@ -18,7 +18,9 @@ struct ReadOutcome {
 // name (".KWT", ".VXN", else plain). On success every set is sorted,
 // unsavedChanges is false and currentFileName is the file name without its
 // directory. On failure (FileError, InputError) the store is exactly as it was.
-// loadTargetSet must be set by the caller (1 for Open, 2..9 for a 2nd file).
+// loadTargetSet must be set by the caller (1 for Open, 2..9 for a 2nd file;
+// 0 reads like 1, above 9 a KWT file gives only its plot-wide lines and a
+// plain file no points).
 ReadOutcome readDataFile(DataStore& store, const std::string& path);
 
 // Writes the store to `path` as KWT (upper-cased name contains ".KWT") or as
@@ -27,3 +29,8 @@ ReadOutcome readDataFile(DataStore& store, const std::string& path);
 // Returns the path written. On failure (FileError) an existing file is left
 // as it was and unsavedChanges and currentFileName keep their values.
 std::string writeDataFile(DataStore& store, const std::string& path);
+
+// writeDataFile under exactly the name given, upper-cased or not, as the
+// command line writes its outputs; the kind still follows from the
+// upper-cased name. The same atomic replacement and the same store updates.
+std::string writeDataFileExactly(DataStore& store, const std::string& path);
