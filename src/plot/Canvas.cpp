@@ -348,55 +348,51 @@ void Canvas::thinFigure(const RasterFigure& figure)
 
 void Canvas::styledOutline(const RasterFigure& figure)
 {
-    // The pattern runs around the whole outline, so it is counted over every
-    // row, also those outside the image; only visible rows are painted.
-    const int64_t top = figure.top();
-    const int64_t bottom = top + figure.height() - 1;
+    // The pattern runs around the whole outline, so it is counted over rows
+    // outside the image too; only visible pixels are painted. Rows further than
+    // styleMargin outside the image are not counted, which keeps absurd figures
+    // cheap and changes nothing for any figure of a sensible size.
+    constexpr int64_t styleMargin = 1 << 16;
     const int64_t imageWidth = image_.width();
     const int64_t imageHeight = image_.height();
+    const int64_t top = std::max(figure.top(), -styleMargin);
+    const int64_t bottom = std::min(figure.top() + figure.height() - 1, imageHeight - 1 + styleMargin);
     int64_t index = 0;
     auto walkRun = [&](int64_t y, int64_t from, int64_t to, bool ascending) {
         if (from > to)
             return;
-        const int64_t length = to - from + 1;
-        if (y < 0 || y >= imageHeight || to < 0 || from >= imageWidth) {
-            index += length;
-            return;
+        if (y >= 0 && y < imageHeight) {
+            const int64_t first = std::max<int64_t>(from, 0);
+            const int64_t last = std::min(to, imageWidth - 1);
+            for (int64_t x = first; x <= last; ++x) {
+                if (styleDraws(index + (ascending ? x - from : to - x)))
+                    paintPixel(int(x), int(y), pen.colour);
+            }
         }
-        for (int64_t k = 0; k < length; ++k, ++index) {
-            const int64_t x = ascending ? from + k : to - k;
-            if (x >= 0 && x < imageWidth && styleDraws(index))
-                paintPixel(int(x), int(y), pen.colour);
-        }
+        index += to - from + 1;
     };
-    auto upperHalf = [&](int64_t y) { return 2 * (y - top) + 1 < figure.height(); };
+    // Rows above the middle run left to right on the way down the right side
+    // and on the way up the left side; rows below it the other way round.
+    auto upperHalf = [&](int64_t y) { return 2 * (y - figure.top()) + 1 < figure.height(); };
 
-    // Down the right side: each row's right outline run (the whole row where
-    // the outline fills it), the interior painted on the way.
-    PixelSpan above = figure.rowSpan(top - 1);
-    PixelSpan span = figure.rowSpan(top);
-    std::vector<PixelSpan> leftRuns;
-    leftRuns.reserve(size_t(std::min<int64_t>(figure.height(), 1 << 16)));
+    // Down the right side: each row's right outline run, or the whole row
+    // where the outline fills it; the interior is painted on the way.
     for (int64_t y = top; y <= bottom; ++y) {
-        const PixelSpan below = figure.rowSpan(y + 1);
-        const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
-        if (inner.isEmpty()) {
-            walkRun(y, span.first, span.last, upperHalf(y));
-            leftRuns.push_back({});
-        } else {
-            walkRun(y, inner.last + 1, span.last, upperHalf(y));
-            leftRuns.push_back({span.first, inner.first - 1});
-            if (y >= 0 && y < imageHeight)
-                paintRun(int(y), int(std::clamp<int64_t>(inner.first, -1, imageWidth)),
-                         int(std::clamp<int64_t>(inner.last, -1, imageWidth)), brushColour);
+        const FigureRow row = figure.row(y);
+        if (row.interior.isEmpty()) {
+            walkRun(y, row.region.first, row.region.last, upperHalf(y));
+            continue;
         }
-        above = span;
-        span = below;
+        walkRun(y, row.interior.last + 1, row.region.last, upperHalf(y));
+        if (y >= 0 && y < imageHeight)
+            paintRun(int(y), int(std::clamp<int64_t>(row.interior.first, -1, imageWidth)),
+                     int(std::clamp<int64_t>(row.interior.last, -1, imageWidth)), brushColour);
     }
     // Up the left side.
     for (int64_t y = bottom; y >= top; --y) {
-        const PixelSpan& left = leftRuns[size_t(y - top)];
-        walkRun(y, left.first, left.last, upperHalf(y));
+        const FigureRow row = figure.row(y);
+        if (!row.interior.isEmpty())
+            walkRun(y, row.region.first, row.interior.first - 1, upperHalf(y));
     }
 }
 
