@@ -1,0 +1,55 @@
+#include "data/DataStore.h"
+#include "plot/GraphicState.h"
+#include "plot/PlotCanvas.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+
+namespace {
+
+// Full sets over the default ranges 0..10: X evenly spread, Y a noisy wave
+// inside the Y range, so every point is drawn.
+void fillSets(DataStore& store, int sets, uint8_t flags)
+{
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<double> noise(-0.5, 0.5);
+    for (int s = 1; s <= sets; ++s) {
+        store.pointCount[static_cast<size_t>(s)] = kSetCapacity;
+        store.drawFlags[static_cast<size_t>(s)] = flags;
+        for (int i = 1; i <= kSetCapacity; ++i) {
+            const double x = 10.0 * (i - 1) / (kSetCapacity - 1);
+            store.x(s, i) = x;
+            store.y(s, i) = 5 + 3.5 * std::sin(x * (1 + 0.3 * s)) + noise(rng);
+        }
+        store.sortSet(s);
+    }
+}
+
+void runPlot(benchmark::State& state, int sets, uint8_t flags)
+{
+    DataStore store;
+    GraphicState graphic;
+    PlotCanvas plot(store, graphic);
+    plot.clock = [] { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); };
+    fillSets(store, sets, flags);
+    for (auto _ : state) {
+        plot.plotCommand();
+        benchmark::DoNotOptimize(plot.canvas().image().constBits());
+    }
+}
+
+void BM_PlotNineSetsAllSwitches(benchmark::State& state)
+{
+    runPlot(state, 9, showSymbols | connectPoints | drawCurve | drawRegressionLine);
+}
+BENCHMARK(BM_PlotNineSetsAllSwitches)->Unit(benchmark::kMillisecond);
+
+void BM_PlotOneSetSymbolsAndLines(benchmark::State& state)
+{
+    runPlot(state, 1, showSymbols | connectPoints);
+}
+BENCHMARK(BM_PlotOneSetSymbolsAndLines)->Unit(benchmark::kMillisecond);
+
+} // namespace
