@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -14,6 +15,9 @@ namespace {
 constexpr QRgb opaque = 0xFF000000u;
 constexpr QRgb white = 0xFFFFFFFFu;
 constexpr int64_t coordinateLimit = int64_t(1) << 28;
+// Wider pens are drawn at this width: already far more than any image needs,
+// and it keeps a mistyped width from exhausting memory.
+constexpr int maxPenWidth = 4096;
 
 int64_t clampCoordinate(int v)
 {
@@ -25,45 +29,51 @@ inline QRgb notXor(QRgb pixel, QRgb colour)
     return ~(pixel ^ colour) | opaque;
 }
 
-// The rows of a pen disc: for row offset dy (from `low` on), the columns
-// first..last it covers relative to the centre pixel.
-struct PenDisc {
-    int low = 0;
-    int high = 0;
-    int rowFirst[64];
-    int rowLast[64];
-    std::vector<int> wideFirst;
-    std::vector<int> wideLast;
-
+// The rows of a pen disc: row offset dy (low..high from the centre pixel)
+// covers the column offsets first(dy)..last(dy). Common widths live on the
+// stack; a typed width is not limited, so larger ones spill to the heap.
+class PenDisc {
+public:
     explicit PenDisc(int width)
+        : low(-(width / 2)), high(low + width - 1)
     {
-        low = -(width / 2);
-        high = low + width - 1;
-        // Doubled offsets: the disc centre sits at 2*low + width - 1 from the
-        // corner of the square, so (2dx - c)^2 + (2dy - c)^2 <= width^2.
+        if (width > inlineRows)
+            heap_.resize(size_t(width));
+        // Doubled offsets keep the test in integers: the disc centre lies at
+        // c / 2 with c = 2 * low + width - 1 (0 for odd widths, -1 for even),
+        // and a pixel belongs when (2dx - c)^2 + (2dy - c)^2 <= width^2.
         const int64_t c = 2 * int64_t(low) + width - 1;
-        int* first = rowFirst;
-        int* last = rowLast;
-        if (width > 64) {
-            wideFirst.resize(width);
-            wideLast.resize(width);
-            first = wideFirst.data();
-            last = wideLast.data();
-        }
         const int64_t w2 = int64_t(width) * width;
         for (int dy = low; dy <= high; ++dy) {
             const int64_t ry = 2 * int64_t(dy) - c;
-            int dx = low;
-            while (dx <= high && (2 * int64_t(dx) - c) * (2 * int64_t(dx) - c) + ry * ry > w2)
+            // Leftmost dx in the disc: start near the root and settle exactly.
+            const double reach = std::sqrt(double(w2 - ry * ry));
+            int dx = std::max(low, int(std::floor((c - reach) / 2)) - 1);
+            while ((2 * int64_t(dx) - c) * (2 * int64_t(dx) - c) + ry * ry > w2)
                 ++dx;
-            first[dy - low] = dx;
-            // The disc is symmetric about its centre column: mirror dx.
-            last[dy - low] = static_cast<int>(c - dx);
+            // Symmetric about the centre column: 2 * last - c = -(2 * dx - c).
+            row(dy) = {dx, int(c - dx)};
         }
     }
 
-    int first(int dy) const { return wideFirst.empty() ? rowFirst[dy - low] : wideFirst[dy - low]; }
-    int last(int dy) const { return wideLast.empty() ? rowLast[dy - low] : wideLast[dy - low]; }
+    int first(int dy) const { return row(dy).first; }
+    int last(int dy) const { return row(dy).last; }
+
+    const int low;
+    const int high;
+
+private:
+    struct Row {
+        int first;
+        int last;
+    };
+    static constexpr int inlineRows = 64;
+
+    Row& row(int dy) { return heap_.empty() ? inline_[dy - low] : heap_[size_t(dy - low)]; }
+    const Row& row(int dy) const { return heap_.empty() ? inline_[dy - low] : heap_[size_t(dy - low)]; }
+
+    Row inline_[inlineRows];
+    std::vector<Row> heap_;
 };
 
 } // namespace
@@ -240,7 +250,7 @@ void Canvas::thinLine(int x0, int y0, int x1, int y1)
 
 void Canvas::wideLine(int x0, int y0, int x1, int y1)
 {
-    const PenDisc disc(pen.width);
+    const PenDisc disc(std::min(pen.width, maxPenWidth));
     const int64_t cx0 = clampCoordinate(x0), cy0 = clampCoordinate(y0);
     const int64_t cx1 = clampCoordinate(x1), cy1 = clampCoordinate(y1);
     const int64_t clipLeft = std::max<int64_t>(std::min(cx0, cx1) + disc.low, 0);
@@ -257,12 +267,12 @@ void Canvas::wideLine(int x0, int y0, int x1, int y1)
     int64_t lo, hi;
     path.clipSteps(majorFrom, majorTo, path.dMajor, lo, hi);
     path.walk(lo, hi, [&](int64_t, int64_t x, int64_t y) {
-        for (int dy = disc.low; dy <= disc.high; ++dy) {
+        const int64_t dyFrom = std::max<int64_t>(disc.low, clip.top() - y);
+        const int64_t dyTo = std::min<int64_t>(disc.high, clip.bottom() - y);
+        for (int64_t dy = dyFrom; dy <= dyTo; ++dy) {
             const int64_t row = y + dy;
-            if (row < clip.top() || row > clip.bottom())
-                continue;
-            const int64_t from = std::max<int64_t>(x + disc.first(dy), clip.left());
-            const int64_t to = std::min<int64_t>(x + disc.last(dy), clip.right());
+            const int64_t from = std::max<int64_t>(x + disc.first(int(dy)), clip.left());
+            const int64_t to = std::min<int64_t>(x + disc.last(int(dy)), clip.right());
             if (from > to)
                 continue;
             uint8_t* m = mask_.data() + (row - clip.top()) * clip.width() - clip.left();
@@ -398,7 +408,7 @@ void Canvas::styledOutline(const RasterFigure& figure)
 
 void Canvas::wideFigure(const RasterFigure& figure)
 {
-    const PenDisc disc(pen.width);
+    const PenDisc disc(std::min(pen.width, maxPenWidth));
     const int64_t figureRight = figure.left() + figure.width() - 1;
     const int64_t figureBottom = figure.top() + figure.height() - 1;
     const int64_t clipLeft = std::max<int64_t>(figure.left() + disc.low, 0);
@@ -413,12 +423,12 @@ void Canvas::wideFigure(const RasterFigure& figure)
     auto maskRow = [&](int64_t y) { return mask_.data() + size_t(y - clipTop) * stride - clipLeft; };
 
     auto stamp = [&](int64_t x, int64_t y) {
-        for (int dy = disc.low; dy <= disc.high; ++dy) {
+        const int64_t dyFrom = std::max<int64_t>(disc.low, clipTop - y);
+        const int64_t dyTo = std::min<int64_t>(disc.high, clipBottom - y);
+        for (int64_t dy = dyFrom; dy <= dyTo; ++dy) {
             const int64_t row = y + dy;
-            if (row < clipTop || row > clipBottom)
-                continue;
-            const int64_t from = std::max<int64_t>(x + disc.first(dy), clipLeft);
-            const int64_t to = std::min<int64_t>(x + disc.last(dy), clipRight);
+            const int64_t from = std::max<int64_t>(x + disc.first(int(dy)), clipLeft);
+            const int64_t to = std::min<int64_t>(x + disc.last(int(dy)), clipRight);
             if (from <= to)
                 std::memset(maskRow(row) + from, 2, size_t(to - from + 1));
         }

@@ -17,11 +17,11 @@
 // every width and style, and with the white brush a not-xor figure changes only
 // its outline.
 //
-// Pen width. A width below 1 counts as 1. A wide pen (w > 1) is a disc of
-// diameter w: the pixels (dx, dy) with dx, dy in -(w/2) .. w-1-(w/2) whose
-// centres lie within w/2 of the disc centre (3 gives a full 3x3 square, 4 a
-// 4x4 square without its corners). For even widths the extra row and column lie
-// above and left of the centre pixel.
+// Pen width. A width below 1 counts as 1, one above 4096 as 4096. A wide pen
+// (w > 1) is a disc of diameter w: the pixels (dx, dy) with dx, dy in
+// -(w/2) .. w-1-(w/2) whose centres lie within w/2 of the disc centre (3 gives
+// a full 3x3 square, 4 a 4x4 square without its corners). For even widths the
+// extra row and column lie above and left of the centre pixel.
 //
 // Pen styles take effect only at width 1; wide pens draw solid. The pattern
 // counts the pixels of the path from its start: dotted draws 1 pixel and skips

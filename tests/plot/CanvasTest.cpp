@@ -501,4 +501,15 @@ TEST(CanvasTest, HugeCoordinatesAreClippedQuickly)
     for (int y = 0; y < 20; ++y)
         EXPECT_EQ(canvas.pixel(10, y), qRgb(0, 0, 0)) << y;
     EXPECT_EQ(canvas.pixel(3, 3), qRgb(255, 255, 255));
+
+    // A mistyped width covers everything near the line and still returns.
+    canvas.pen = Pen{};
+    canvas.pen.width = 2000000000;
+    canvas.moveTo(-5, 100);
+    canvas.lineTo(30, 100);
+    EXPECT_EQ(canvas.image(), [] {
+        Canvas black(20, 20);
+        black.image().fill(qRgb(0, 0, 0));
+        return black.image();
+    }());
 }
