@@ -10,7 +10,8 @@
 
 class DataFileScanner {
 public:
-    // `fileName` names the file in the messages of the errors thrown.
+    // Views `bytes`, which must outlive the scanner; `fileName` names the
+    // file in the messages of the errors thrown.
     DataFileScanner(std::string_view bytes, std::string fileName);
 
     // True when every byte has been consumed.
