@@ -1,5 +1,6 @@
 #include "app/CanvasView.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent)

@@ -20,6 +20,7 @@ int main(int argc, char** argv)
     TForm1 mainWindow(store, nullptr, nullptr);
     TForm2 graphicWindow(store);
     mainWindow.setGraphicWindow(&graphicWindow);
+    graphicWindow.addReplotSource(&mainWindow);
     QObject::connect(&mainWindow, &TForm1::closed, &app, &QApplication::quit);
     mainWindow.show();
     if (!request.fileToOpen.empty())
