@@ -7,6 +7,7 @@
 #include "plot/ScopeGuard.h"
 #include "plot/Symbols.h"
 
+#include <QFile>
 #include <QLocale>
 
 #include <algorithm>
@@ -342,7 +343,8 @@ void PlotCanvas::malXAchse()
         const std::string& name = store_.currentFileName;
         const size_t slash = name.rfind('\\');
         const std::string bare = slash == std::string::npos ? name : name.substr(slash + 1);
-        c.textOut(340, 462, QStringLiteral("File: ") + fromStore(bare));
+        // The file name is the file system's, not one of the store's texts.
+        c.textOut(340, 462, QStringLiteral("File: ") + QFile::decodeName(QByteArray::fromStdString(bare)));
     }
     for (int i = 0; i <= 5; ++i) {
         const QString number = axisNumber(plot.xFrom, plot.xTo, i);
