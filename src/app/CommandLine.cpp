@@ -7,13 +7,18 @@
 #include "data/Numbers.h"
 #include "plot/PlotCanvas.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QSaveFile>
 
+#include <cerrno>
 #include <iostream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -114,6 +119,13 @@ int runExport(const std::vector<std::string>& args)
     // needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder; without one it warns on stderr,
+        // which is the channel for this mode's messages.
+        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/kurvix-runtime-" + QByteArray::number(getuid());
+        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", runtime);
+    }
     int argc = 1;
     char name[] = "kurvix";
     char* argv[] = {name, nullptr};

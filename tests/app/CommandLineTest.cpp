@@ -8,12 +8,12 @@
 
 namespace {
 
-struct Run {
+struct ProcessResult {
     int status;
     QString out, err;
 };
 
-Run kurvix(const QStringList& args, const QString& workDir = QString())
+ProcessResult kurvix(const QStringList& args, const QString& workDir = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(CommandLine, HelpAndUsage)
 {
-    const Run help = kurvix({QStringLiteral("--help")});
+    const ProcessResult help = kurvix({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--help"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
@@ -63,7 +63,7 @@ TEST_F(CommandLine, HelpAndUsage)
         {QStringLiteral("--export"), QStringLiteral("x.png"), QStringLiteral("in.kwt"), QStringLiteral("--colour")},
     };
     for (const QStringList& args : bad) {
-        const Run r = kurvix(args);
+        const ProcessResult r = kurvix(args);
         EXPECT_EQ(r.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains(QStringLiteral("Usage"))) << args.join(' ').toStdString();
     }
@@ -72,7 +72,7 @@ TEST_F(CommandLine, HelpAndUsage)
 TEST_F(CommandLine, ConvertPlainToKwtUnderTheExactName)
 {
     writeFile(path("data.txt"), "x y\r\n1;1.5\r\n2;2.5\r\n");
-    const Run r = kurvix({QStringLiteral("--convert"), path("data.txt"), path("out.kwt")});
+    const ProcessResult r = kurvix({QStringLiteral("--convert"), path("data.txt"), path("out.kwt")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(QFile::exists(path("out.kwt")));
     EXPECT_FALSE(QFile::exists(path("OUT.KWT")));
@@ -88,7 +88,7 @@ TEST_F(CommandLine, ConvertPlainToKwtUnderTheExactName)
 TEST_F(CommandLine, ConvertIntoASetAndToAscii)
 {
     writeFile(path("in.asc"), "1;2\r\n3;4\r\n");
-    const Run r = kurvix({QStringLiteral("--convert"), path("in.asc"), path("mid.kwt"), QStringLiteral("--into"), QStringLiteral("3")});
+    const ProcessResult r = kurvix({QStringLiteral("--convert"), path("in.asc"), path("mid.kwt"), QStringLiteral("--into"), QStringLiteral("3")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QList<QByteArray> lines = readFile(path("mid.kwt")).split('\n');
     // Sets 1 and 2 are empty blocks of four lines; set 3 holds the points.
@@ -97,7 +97,7 @@ TEST_F(CommandLine, ConvertIntoASetAndToAscii)
     EXPECT_EQ(lines[12], "  0.0203\r");
     EXPECT_EQ(lines[16], "  2.0303\r");
 
-    const Run back = kurvix({QStringLiteral("--convert"), path("mid.kwt"), path("back.asc")});
+    const ProcessResult back = kurvix({QStringLiteral("--convert"), path("mid.kwt"), path("back.asc")});
     ASSERT_EQ(back.status, 0) << back.err.toStdString();
     EXPECT_EQ(readFile(path("back.asc")), "1.000000000;2.000000000\r\n3.000000000;4.000000000\r\n");
 }
@@ -123,7 +123,7 @@ TEST_F(CommandLine, FailuresWriteNothing)
         {"export zero range", {QStringLiteral("--export"), path("o6.png"), path("zero.asc")}, "o6.png", "Ungültige Gleitkommaoperation"},
     };
     for (const auto& c : cases) {
-        const Run r = kurvix(c.args);
+        const ProcessResult r = kurvix(c.args);
         EXPECT_EQ(r.status, 1) << c.name;
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << c.name << ": " << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(path(c.out))) << c.name;
@@ -136,7 +136,7 @@ TEST_F(CommandLine, ExportWritesThePlot)
               "Heading\r\nComment\r\nTime\r\n0\r\n10\r\n"
               "Volt\r\n0\r\n10\r\n3.0103\r\n1\r\n1\r\n2\r\n5\r\n3\r\n2\r\n");
     for (const char* name : {"plot.png", "plot.bmp", "Plot.Bmp"}) {
-        const Run r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});
+        const ProcessResult r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});
         ASSERT_EQ(r.status, 0) << name << r.err.toStdString();
         const QImage image(path(name));
         ASSERT_EQ(image.size(), QSize(480, 480)) << name;
@@ -144,7 +144,7 @@ TEST_F(CommandLine, ExportWritesThePlot)
         EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0u) << name;
         EXPECT_EQ(image.pixel(10, 10) & 0xFFFFFF, 0xFFFFFFu) << name;
     }
-    const Run table = kurvix({QStringLiteral("--export"), path("table.png"), path("p.kwt"), QStringLiteral("--symbol-table")});
+    const ProcessResult table = kurvix({QStringLiteral("--export"), path("table.png"), path("p.kwt"), QStringLiteral("--symbol-table")});
     ASSERT_EQ(table.status, 0) << table.err.toStdString();
     const QImage image(path("table.png"));
     ASSERT_EQ(image.size(), QSize(480, 480));
