@@ -30,6 +30,8 @@ const RowsCase kRowsCases[] = {
     {"row order, not sorted", {{"3", "1"}, {"1", "3"}}, {{3, 1}, {1, 3}}},
 };
 
+void PrintTo(const RowsCase& c, std::ostream* out) { *out << c.name; }
+
 class GridRows : public ::testing::TestWithParam<RowsCase> {};
 
 } // namespace

@@ -22,6 +22,8 @@ const TypingCase kTypingCases[] = {
     {"unit after the number", "4\n5V", {}},
 };
 
+void PrintTo(const TypingCase& c, std::ostream* out) { *out << c.name; }
+
 class GridTyping : public TForm1Test, public ::testing::WithParamInterface<TypingCase> {};
 
 } // namespace
