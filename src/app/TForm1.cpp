@@ -746,6 +746,8 @@ QFileDialog& TForm1::openDialog()
         OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
         OpenDialog1->setFileMode(QFileDialog::ExistingFile);
         OpenDialog1->setNameFilters(qtFileFilter(kOpenFilter).split(QStringLiteral(";;")));
+        if (!dialogDirectory_.isEmpty())
+            OpenDialog1->setDirectory(dialogDirectory_);
     }
     return *OpenDialog1;
 }
@@ -759,6 +761,8 @@ QFileDialog& TForm1::saveDialog()
         SaveDialog1->setFileMode(QFileDialog::AnyFile);
         SaveDialog1->setNameFilters(qtFileFilter(kSaveFilter).split(QStringLiteral(";;")));
         SaveDialog1->setDefaultSuffix(QString());
+        if (!dialogDirectory_.isEmpty())
+            SaveDialog1->setDirectory(dialogDirectory_);
     }
     return *SaveDialog1;
 }
@@ -809,11 +813,12 @@ bool TForm1::openDataFile(const std::string& path)
 void TForm1::afterRead(const QString& path, const ReadOutcome& outcome)
 {
     saveFileName_ = QFile::decodeName(QByteArray::fromStdString(store_.currentFileName));
-    const QString directory = QFileInfo(path).absolutePath();
     // Both dialogs open where the file came from; names given without a
     // directory then refer to it.
-    openDialog().setDirectory(directory);
-    saveDialog().setDirectory(directory);
+    dialogDirectory_ = QFileInfo(path).absolutePath();
+    for (QFileDialog* dialog : {OpenDialog1, SaveDialog1})
+        if (dialog)
+            dialog->setDirectory(dialogDirectory_);
     if (graphicWindow_) {
         graphicWindow_->state().imageOpenName = outcome.imageOpenName;
         graphicWindow_->state().imageFileName.clear();

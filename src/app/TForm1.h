@@ -129,6 +129,7 @@ private:
     FileChooser chooseFile_;
     QColor shownColour_{Qt::black};
     QString saveFileName_;
+    QString dialogDirectory_;
     bool frameFitted_ = false;
 
     GridModel* gridModel_ = nullptr;

@@ -55,13 +55,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, GridTyping, ::testing::ValuesIn(kTypingCases),
 TEST_F(TForm1Test, PointExistsWhileItsYCellIsStillBeingEdited)
 {
     showActive();
-    typeIntoGrid("1\n2");
-    // The Y cell's editor is still open: nothing has been committed by
-    // leaving the cell, yet the store already has the point.
+    typeIntoGrid("1\n25");
+    // The Y cell's editor is still open and has taken the second digit
+    // itself: nothing has been committed by leaving the cell, yet the store
+    // already has the point.
     ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr);
     ASSERT_EQ(store.pointCount[1], 1);
     EXPECT_EQ(store.x(1, 1), 1);
-    EXPECT_EQ(store.y(1, 1), 2);
+    EXPECT_EQ(store.y(1, 1), 25);
     EXPECT_EQ(cell(0, 1), "1");
 }
 
@@ -145,4 +146,17 @@ TEST_F(TForm1Test, DescendingPointsAreSortedWhenTheSetIsShownAgain)
     EXPECT_EQ(cell(2, 3), "30.00");
     EXPECT_EQ(text("Lbminy"), "min. value 10.00");
     EXPECT_EQ(text("LbmaxY"), "max. value 30.00");
+}
+
+TEST_F(TForm1Test, TypingIntoAShownCellReplacesItsText)
+{
+    showActive();
+    store.x(1, 1) = 5;
+    store.y(1, 1) = 6;
+    store.pointCount[1] = 1;
+    form->showCurrentSet();
+    typeIntoGrid("72");
+    ASSERT_EQ(store.pointCount[1], 1);
+    EXPECT_EQ(store.x(1, 1), 72);
+    EXPECT_EQ(store.y(1, 1), 6);
 }
