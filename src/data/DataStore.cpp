@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numeric>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 DataStore::DataStore()
 {
@@ -45,67 +48,63 @@ void exchangeSortReference(double* xs, double* ys, int n)
 
 namespace {
 
-// Follows the exchange sort exactly. Pass i walks the chain of strict running
-// minima of the rest: the first later X below the current one is swapped into
-// place i, and the search goes on after it with the new, smaller value. A
-// min-tree over the positions finds each next link in O(log n).
-void exactExchangeSort(double* xs, double* ys, int n)
+// First j >= from with xs[j] < c, or n. Eight values are compared per step
+// where SSE2 is there: most of an exchange sort is this search.
+int findLess(const double* xs, int from, int n, double c)
 {
-    int size = 1;
-    while (size < n)
-        size <<= 1;
-    const double inf = std::numeric_limits<double>::infinity();
-    std::vector<double> tree(static_cast<size_t>(2 * size), inf);
-    for (int i = 0; i < n; ++i)
-        tree[static_cast<size_t>(size + i)] = xs[i];
-    for (int k = size - 1; k >= 1; --k)
-        tree[static_cast<size_t>(k)] = std::min(tree[static_cast<size_t>(2 * k)], tree[static_cast<size_t>(2 * k + 1)]);
+    int j = from;
+#ifdef __SSE2__
+    const __m128d cc = _mm_set1_pd(c);
+    for (; j + 8 <= n; j += 8) {
+        const __m128d a = _mm_cmplt_pd(_mm_loadu_pd(xs + j), cc);
+        const __m128d b = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 2), cc);
+        const __m128d d = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 4), cc);
+        const __m128d e = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 6), cc);
+        if (_mm_movemask_pd(_mm_or_pd(_mm_or_pd(a, b), _mm_or_pd(d, e))) != 0)
+            break;
+    }
+#endif
+    for (; j < n; ++j)
+        if (xs[j] < c)
+            return j;
+    return n;
+}
 
-    auto update = [&](int pos, double value) {
-        size_t k = static_cast<size_t>(size + pos);
-        tree[k] = value;
-        for (k >>= 1; k >= 1; k >>= 1)
-            tree[k] = std::min(tree[2 * k], tree[2 * k + 1]);
-    };
-    // First position > p whose value is < c, or -1.
-    auto firstLess = [&](int p, double c) -> int {
-        int lo = p + 1;
-        if (lo >= n)
-            return -1;
-        // Walk up from leaf lo, then down into the first subtree holding a smaller value.
-        size_t k = static_cast<size_t>(size + lo);
-        if (tree[k] < c)
-            return lo;
-        while (true) {
-            // Move to the next subtree to the right.
-            while (k & 1)
-                k >>= 1;
-            if (k == 0)
-                return -1;
-            ++k;
-            if (tree[k] < c)
-                break;
-        }
-        while (k < static_cast<size_t>(size))
-            k = tree[2 * k] < c ? 2 * k : 2 * k + 1;
-        const int pos = static_cast<int>(k) - size;
-        return pos < n ? pos : -1;
-    };
-
+// Follows the exchange sort exactly, pass by pass. Pass i swaps every later X
+// below the running value into place i; once the running value equals the
+// smallest X of the rest (known from a sorted copy, since the rest always
+// holds the same values), no later X can be below it and the pass ends early.
+// With few distinct values the swaps are rare and the search dominates; with
+// many, swaps come every few places and the plain loop is quicker.
+void exactExchangeSort(double* xs, double* ys, int n, const std::vector<double>& sortedX)
+{
+    int distinctValues = n > 0 ? 1 : 0;
+    for (int i = 1; i < n; ++i)
+        if (sortedX[static_cast<size_t>(i)] != sortedX[static_cast<size_t>(i - 1)])
+            ++distinctValues;
+    const bool manySwaps = distinctValues > n / 20;
     for (int i = 0; i < n; ++i) {
+        const double smallest = sortedX[static_cast<size_t>(i)];
         double c = xs[i];
-        int p = i;
-        while (true) {
-            const int j = firstLess(p, c);
-            if (j < 0)
-                break;
-            std::swap(xs[i], xs[j]);
-            std::swap(ys[i], ys[j]);
-            update(j, xs[j]);
-            c = xs[i];
-            p = j;
+        if (manySwaps) {
+            for (int j = i + 1; j < n && c != smallest; ++j)
+                if (xs[j] < c) {
+                    std::swap(xs[i], xs[j]);
+                    std::swap(ys[i], ys[j]);
+                    c = xs[i];
+                }
+        } else {
+            int p = i;
+            while (c != smallest) {
+                const int j = findLess(xs, p + 1, n, c);
+                if (j == n)
+                    break;
+                std::swap(xs[i], xs[j]);
+                std::swap(ys[i], ys[j]);
+                c = xs[i];
+                p = j;
+            }
         }
-        update(i, inf);
     }
 }
 
@@ -144,7 +143,10 @@ void DataStore::sortSet(int s)
                 tmp[static_cast<size_t>(i)] = yp[order[static_cast<size_t>(i)]];
             std::copy(tmp.begin(), tmp.end(), yp);
         } else {
-            exactExchangeSort(xp, yp, n);
+            std::vector<double> sortedX(static_cast<size_t>(n));
+            for (int i = 0; i < n; ++i)
+                sortedX[static_cast<size_t>(i)] = xp[order[static_cast<size_t>(i)]];
+            exactExchangeSort(xp, yp, n, sortedX);
         }
     }
 
