@@ -5,14 +5,11 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "editor/ImageFile.h"
 #include "plot/PlotCanvas.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QImage>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <iostream>
@@ -107,11 +104,11 @@ int runExport(const std::vector<std::string>& args)
         return usage("--export needs an output image and a data file");
     const std::string& out = files[0];
     const std::string kind = upper(out);
-    const char* format = nullptr;
+    ImageFormat format = ImageFormat::Png;
     if (kind.find(".BMP") != std::string::npos)
-        format = "BMP";
+        format = ImageFormat::Bmp;
     else if (kind.find(".PNG") != std::string::npos)
-        format = "PNG";
+        format = ImageFormat::Png;
     else
         return usage("the output image name must contain .bmp or .png");
 
@@ -145,9 +142,7 @@ int runExport(const std::vector<std::string>& args)
             showSymbolTable(store, state, [&plot] { plot.plotCommand(); });
         else
             plot.plotCommand();
-        QSaveFile file(QString::fromStdString(out));
-        if (!file.open(QIODevice::WriteOnly) || !plot.canvas().image().save(&file, format) || !file.commit())
-            throw FileError(Messages::message(Messages::CannotCreateFile, {out, file.errorString().toStdString()}));
+        writeImageFile(plot.canvas().image(), out, format);
     } catch (const KurvixError& e) {
         return fail(e.what());
     }
