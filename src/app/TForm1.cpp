@@ -261,7 +261,7 @@ void TForm1::createSetColumn(QWidget* client)
     PnColor->setToolTip(QStringLiteral("Click to change"));
     CBSymbolzeichnen = checkBox(GBYDarstellung, "CBSymbolzeichnen", QStringLiteral("Symbols  #"), 7, 36, 89, true);
     button(GBYDarstellung, "BnSyminus", QStringLiteral("- <"), 98, 36, 26, 13);
-    LbSyNr = make<QLabel>(GBYDarstellung, "LbSyNr", 124, 36, 19, 13);
+    LbSyNr = make<QLabel>(GBYDarstellung, "LbSyNr", 130, 36, 13, 13);
     LbSyNr->setAlignment(Qt::AlignCenter);
     LbSyNr->setText(QStringLiteral(" ...    "));
     button(GBYDarstellung, "BnSyplus", QStringLiteral("> +"), 143, 36, 27, 13);

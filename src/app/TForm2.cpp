@@ -80,6 +80,7 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
 
     auto* c = ui_.get();
     c->central = new QWidget(this);
+    c->central->setObjectName(QStringLiteral("client"));
     setCentralWidget(c->central);
 
     c->Image = new CanvasView(c->central);
