@@ -106,11 +106,17 @@ bool Canvas::styleDraws(int64_t index) const
     return true;
 }
 
-void Canvas::paintPixel(int x, int y, QRgb colour)
+Canvas::Raster Canvas::raster()
 {
-    if (x < 0 || y < 0 || x >= image_.width() || y >= image_.height())
+    return {reinterpret_cast<QRgb*>(image_.bits()), image_.bytesPerLine() / qsizetype(sizeof(QRgb)), image_.width(),
+            image_.height()};
+}
+
+void Canvas::paintPixel(const Raster& r, int x, int y, QRgb colour)
+{
+    if (x < 0 || y < 0 || x >= r.width || y >= r.height)
         return;
-    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y)) + x;
+    QRgb* p = r.row(y) + x;
     switch (pen.mode) {
     case RasterMode::Copy:
         *p = colour | opaque;
@@ -123,15 +129,15 @@ void Canvas::paintPixel(int x, int y, QRgb colour)
     }
 }
 
-void Canvas::paintRun(int y, int x0, int x1, QRgb colour)
+void Canvas::paintRun(const Raster& r, int y, int x0, int x1, QRgb colour)
 {
-    if (y < 0 || y >= image_.height())
+    if (y < 0 || y >= r.height)
         return;
     x0 = std::max(x0, 0);
-    x1 = std::min(x1, image_.width() - 1);
+    x1 = std::min(x1, r.width - 1);
     if (x0 > x1)
         return;
-    auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+    QRgb* p = r.row(y);
     switch (pen.mode) {
     case RasterMode::Copy:
         std::fill(p + x0, p + x1 + 1, colour | opaque);
@@ -204,9 +210,14 @@ struct LinePath {
     void walk(int64_t lo, int64_t hi, Visit&& visit) const
     {
         const int64_t twiceMajor = 2 * dMajor;
-        const int64_t numerator = 2 * lo * dMinor + dMajor;
-        int64_t q = numerator / twiceMajor;
-        int64_t rem = numerator % twiceMajor;
+        // Most lines start at their first step, which needs no division.
+        int64_t q = 0;
+        int64_t rem = dMajor;
+        if (lo != 0) {
+            const int64_t numerator = 2 * lo * dMinor + dMajor;
+            q = numerator / twiceMajor;
+            rem = numerator % twiceMajor;
+        }
         for (int64_t i = lo; i <= hi; ++i) {
             const int64_t major = major0 + majorStep * i;
             const int64_t minor = minor0 + minorStep * q;
@@ -227,15 +238,14 @@ struct LinePath {
 
 void Canvas::thinLine(int x0, int y0, int x1, int y1)
 {
+    const Raster r = raster();
     const LinePath path(clampCoordinate(x0), clampCoordinate(y0), clampCoordinate(x1), clampCoordinate(y1));
-    const int64_t majorSize = path.xMajor ? image_.width() : image_.height();
-    const int64_t minorSize = path.xMajor ? image_.height() : image_.width();
+    const int64_t majorSize = path.xMajor ? r.width : r.height;
+    const int64_t minorSize = path.xMajor ? r.height : r.width;
     int64_t lo, hi;
     path.clipSteps(0, majorSize - 1, path.dMajor - 1, lo, hi);
     if (lo > hi)
         return;
-    auto* bits = reinterpret_cast<QRgb*>(image_.bits());
-    const qsizetype stride = image_.bytesPerLine() / qsizetype(sizeof(QRgb));
     const QRgb colour = pen.colour;
     const bool notXorMode = pen.mode == RasterMode::NotXor;
     const bool solid = pen.style == PenStyle::Solid;
@@ -243,7 +253,7 @@ void Canvas::thinLine(int x0, int y0, int x1, int y1)
         const int64_t minor = path.xMajor ? y : x;
         if (minor < 0 || minor >= minorSize || (!solid && !styleDraws(i)))
             return;
-        QRgb& p = bits[y * stride + x];
+        QRgb& p = r.row(y)[x];
         p = notXorMode ? notXor(p, colour) : (colour | opaque);
     });
 }
@@ -287,8 +297,9 @@ void Canvas::applyMask(const QRect& clip)
     const QRgb penColour = pen.colour;
     const QRgb brush = brushColour;
     const bool notXorMode = pen.mode == RasterMode::NotXor;
+    const Raster r = raster();
     for (int y = clip.top(); y <= clip.bottom(); ++y) {
-        auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        QRgb* p = r.row(y);
         const uint8_t* m = mask_.data() + size_t(y - clip.top()) * size_t(clip.width()) - clip.left();
         for (int x = clip.left(); x <= clip.right(); ++x) {
             if (m[x] == 0)
@@ -332,15 +343,34 @@ void Canvas::thinFigure(const RasterFigure& figure)
     const int64_t bottom = std::min<int64_t>(figure.top() + figure.height(), image_.height()) - 1;
     if (top > bottom)
         return;
-    PixelSpan above = figure.rowSpan(top - 1);
-    PixelSpan span = figure.rowSpan(top);
-    const int64_t clipRight = image_.width();
+    const Raster r = raster();
+    const int64_t clipRight = r.width;
     auto run = [&](int y, int64_t from, int64_t to, QRgb colour) {
         from = std::max<int64_t>(from, -1);
         to = std::min<int64_t>(to, clipRight);
         if (from <= to)
-            paintRun(y, int(from), int(to), colour);
+            paintRun(r, y, int(from), int(to), colour);
     };
+    if (figure.kind() == RasterFigure::Kind::Rectangle) {
+        // The same split as below without asking the figure row by row: the
+        // symbols draw tens of thousands of small boxes per plot.
+        const int64_t left = figure.left();
+        const int64_t right = left + figure.width() - 1;
+        const int64_t last = figure.top() + figure.height() - 1;
+        const bool hollow = figure.width() > 2;
+        for (int64_t y = top; y <= bottom; ++y) {
+            if (!hollow || y == figure.top() || y == last) {
+                run(int(y), left, right, pen.colour);
+            } else {
+                run(int(y), left, left, pen.colour);
+                run(int(y), left + 1, right - 1, brushColour);
+                run(int(y), right, right, pen.colour);
+            }
+        }
+        return;
+    }
+    PixelSpan above = figure.rowSpan(top - 1);
+    PixelSpan span = figure.rowSpan(top);
     for (int64_t y = top; y <= bottom; ++y) {
         const PixelSpan below = figure.rowSpan(y + 1);
         const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
@@ -363,8 +393,9 @@ void Canvas::styledOutline(const RasterFigure& figure)
     // styleMargin outside the image are not counted, which keeps absurd figures
     // cheap and changes nothing for any figure of a sensible size.
     constexpr int64_t styleMargin = 1 << 16;
-    const int64_t imageWidth = image_.width();
-    const int64_t imageHeight = image_.height();
+    const Raster r = raster();
+    const int64_t imageWidth = r.width;
+    const int64_t imageHeight = r.height;
     const int64_t top = std::max(figure.top(), -styleMargin);
     const int64_t bottom = std::min(figure.top() + figure.height() - 1, imageHeight - 1 + styleMargin);
     int64_t index = 0;
@@ -376,7 +407,7 @@ void Canvas::styledOutline(const RasterFigure& figure)
             const int64_t last = std::min(to, imageWidth - 1);
             for (int64_t x = first; x <= last; ++x) {
                 if (styleDraws(index + (ascending ? x - from : to - x)))
-                    paintPixel(int(x), int(y), pen.colour);
+                    paintPixel(r, int(x), int(y), pen.colour);
             }
         }
         index += to - from + 1;
@@ -395,7 +426,7 @@ void Canvas::styledOutline(const RasterFigure& figure)
         }
         walkRun(y, row.interior.last + 1, row.region.last, upperHalf(y));
         if (y >= 0 && y < imageHeight)
-            paintRun(int(y), int(std::clamp<int64_t>(row.interior.first, -1, imageWidth)),
+            paintRun(r, int(y), int(std::clamp<int64_t>(row.interior.first, -1, imageWidth)),
                      int(std::clamp<int64_t>(row.interior.last, -1, imageWidth)), brushColour);
     }
     // Up the left side.
@@ -476,8 +507,9 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
                           .intersected(image_.rect());
     if (x1 == x2 || y1 == y2 || box.isEmpty())
         return;
+    const Raster r = raster();
     for (int y = box.top(); y <= box.bottom(); ++y) {
-        auto* p = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        QRgb* p = r.row(y);
         std::fill(p + box.left(), p + box.right() + 1, brushColour | opaque);
     }
 }

@@ -169,8 +169,19 @@ private:
     void thinFigure(const RasterFigure& figure);
     void styledOutline(const RasterFigure& figure);
     void wideFigure(const RasterFigure& figure);
-    void paintPixel(int x, int y, QRgb colour);
-    void paintRun(int y, int x0, int x1, QRgb colour);
+    // The image's pixels for one drawing operation. Taken once per figure, line
+    // or text box (taking it detaches a shared image), never kept across calls,
+    // so a shallow copy of image() made between operations keeps its pixels.
+    struct Raster {
+        QRgb* bits;
+        qsizetype stride; // in pixels
+        int width;
+        int height;
+        QRgb* row(int64_t y) const { return bits + y * stride; }
+    };
+    Raster raster();
+    void paintPixel(const Raster& r, int x, int y, QRgb colour);
+    void paintRun(const Raster& r, int y, int x0, int x1, QRgb colour);
     void applyMask(const QRect& clip);
     bool styleDraws(int64_t index) const;
 

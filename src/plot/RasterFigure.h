@@ -30,6 +30,7 @@ public:
     static RasterFigure roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
 
     bool isEmpty() const { return width_ <= 0 || height_ <= 0; }
+    Kind kind() const { return kind_; }
     int64_t left() const { return left_; }
     int64_t top() const { return top_; }
     int64_t width() const { return width_; }

@@ -64,8 +64,9 @@ TEST(PlotCommand, SetsOneAndTwoGetTheirAxes)
     EXPECT_GT(inkCount(image, right), 0);
     for (int y = right.top(); y <= right.bottom(); ++y)
         for (int x = right.left(); x <= right.right(); ++x)
-            if (isInk(image, x, y))
+            if (isInk(image, x, y)) {
                 ASSERT_EQ(rgbAt(image, x, y), 0xff0000u) << x << "," << y;
+            }
     EXPECT_GT(inkCount(image, QRect(0, 424, 480, 16)), 0); // X numbers
     // Both sets span the plot's height: the last points of both lie at 90 % of
     // their own ranges, and set 2's red filled square covers set 1's symbol.
