@@ -377,9 +377,11 @@ void PlotCanvas::malYAchse()
     }
 
     // The same as switching the writing direction back by hand: the editor's
-    // text tool writes horizontally after every plot with a Y axis.
+    // text tool writes horizontally after every plot with a Y axis. Only name
+    // and size come from the text box; style and colour stay the canvas's.
     state_.verticalWriting = false;
-    c.font = state_.textFont;
+    c.font.name = state_.textFont.name;
+    c.font.pixelSize = state_.textFont.pixelSize;
     c.font.escapement = 0;
     state_.vertHorizCaption = QStringLiteral("&Horiz. Writ.");
 }

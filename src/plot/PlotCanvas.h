@@ -116,7 +116,8 @@ public:
     // (offset + 56 - 7 len, 406 - 70 i) and the label written upwards from
     // (4, 270) or (W - 18, 270), in the set's colour; two sample symbols at
     // (12 or W - 12, 116 and 132) when the set shows symbols. Then back to
-    // horizontal writing with the text tool's font.
+    // horizontal writing in the name and size of the text tool's font (style
+    // and colour stay as the axis left them).
     void malYAchse();
 
     // The plot command: a new 480 x 480 canvas with the frame, the axes of

@@ -238,13 +238,21 @@ TEST(Axes, YAxisReturnsToHorizontalWriting)
     PlotFixture f;
     f.state.verticalWriting = true;
     f.state.vertHorizCaption = QStringLiteral("&Vert. Writ.");
-    f.state.textFont = CanvasFont{QStringLiteral("Liberation Serif"), 20};
+    // Only the text box font's name and size come back; its style and colour
+    // stay the text box's own, so a bold green text font does not make the
+    // canvas bold or green.
+    f.state.textFont = CanvasFont{QStringLiteral("Liberation Serif"), 20, true, true, true, true, qRgb(0, 128, 0)};
+    f.store.currentSet = 2;
+    f.store.setColour[2] = 2;
     f.plot.malYAchse();
     EXPECT_FALSE(f.state.verticalWriting);
     EXPECT_EQ(f.state.vertHorizCaption, QStringLiteral("&Horiz. Writ."));
-    EXPECT_EQ(f.plot.canvas().font.name, QStringLiteral("Liberation Serif"));
-    EXPECT_EQ(f.plot.canvas().font.pixelSize, 20);
-    EXPECT_EQ(f.plot.canvas().font.escapement, 0);
+    const CanvasFont& font = f.plot.canvas().font;
+    EXPECT_EQ(font.name, QStringLiteral("Liberation Serif"));
+    EXPECT_EQ(font.pixelSize, 20);
+    EXPECT_EQ(font.escapement, 0);
+    EXPECT_FALSE(font.bold || font.italic || font.underline || font.strikeOut);
+    EXPECT_EQ(font.colour & 0xffffff, 0x0000ffu); // the set's blue, as the numbers had it
 }
 
 } // namespace
