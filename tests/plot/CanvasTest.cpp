@@ -513,3 +513,36 @@ TEST(CanvasTest, HugeCoordinatesAreClippedQuickly)
         return black.image();
     }());
 }
+
+namespace {
+
+// The window and the image files hold shallow copies of the canvas image:
+// drawing afterwards must detach, never write into the copy.
+TEST(CanvasTest, ShallowCopiesOfTheImageKeepTheirPixels)
+{
+    struct Case {
+        const char* name;
+        Draw draw;
+    };
+    const std::vector<Case> cases = {
+        {"thin line", [](Canvas& c) { c.moveTo(1, 1); c.lineTo(15, 9); }},
+        {"wide line", [](Canvas& c) { c.pen.width = 3; c.moveTo(1, 1); c.lineTo(15, 9); }},
+        {"box", [](Canvas& c) { c.rectangle(2, 2, 12, 12); }},
+        {"dotted ellipse", [](Canvas& c) { c.pen.style = PenStyle::Dotted; c.ellipse(2, 2, 14, 10); }},
+        {"wide round rectangle", [](Canvas& c) { c.pen.width = 4; c.roundRect(2, 2, 14, 14, 6, 6); }},
+        {"fill", [](Canvas& c) { c.brushColour = qRgb(255, 0, 0); c.fillRect(0, 0, 8, 8); }},
+        {"text", [](Canvas& c) { c.font.pixelSize = 11; c.textOut(1, 1, QStringLiteral("Wg")); }},
+        {"pixel", [](Canvas& c) { c.setPixel(3, 3, qRgb(0, 0, 255)); }},
+    };
+    for (const auto& t : cases) {
+        Canvas canvas(16, 16);
+        canvas.rectangle(0, 0, 1, 1); // the canvas has drawn before the copy
+        const QImage shown = canvas.image();
+        const QImage before = shown.copy();
+        t.draw(canvas);
+        EXPECT_TRUE(shown == before) << t.name << ": the copy changed";
+        EXPECT_FALSE(canvas.image() == before) << t.name << ": nothing drawn";
+    }
+}
+
+} // namespace
