@@ -22,6 +22,7 @@ inline constexpr std::string_view CannotOpenFile = "Datei kann nicht geöffnet w
 inline constexpr std::string_view CannotCreateFile = "Datei kann nicht erstellt werden: %1\n%2";
 inline constexpr std::string_view CannotWriteFile = "Fehler beim Schreiben der Datei: %1\n%2";
 inline constexpr std::string_view SetCountTooLarge = "Set %1 of file %2 (line %3) claims %4 points; a set holds at most 10000";
+inline constexpr std::string_view DataFileTooLarge = "File %1 is larger than 256 MB; it cannot be a data file.";
 
 // The program's own questions and notices.
 inline constexpr std::string_view CloseQuery = "UNSAVED CHANGES - Close anyway?";

@@ -302,6 +302,28 @@ TEST(DataFileReadPlain, ReplacesHeadingAxesAndTargetSetOnly)
     EXPECT_EQ(outcome.imageOpenName, dir.path("DATA.BMP"));
 }
 
+TEST(DataFileReadPlain, HeadingIsTheFileNameInTheStoresCharacterSet)
+{
+    struct Row {
+        std::string name; // as the file system holds it
+        std::string heading;
+    };
+    const std::vector<Row> rows = {
+        {"gr\xC3\xB6\xC3\x9F" "e.csv", "GR\xF6\xDF" "E.CSV"},       // UTF-8: only a to z are upper-cased
+        {"preis \xE2\x82\xAC.txt", "PREIS \x80.TXT"},                // the euro sign has a Windows-1252 byte
+        {"\xE4rger.txt", "\xE4RGER.TXT"},                             // no UTF-8: taken byte for byte
+        {std::string(90, 'n') + ".txt", std::string(80, 'N')},         // cut to 80 after the directory went
+    };
+    TempDir dir;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DataStore store;
+        readFrom(store, dir, row.name, "1;2\r\n");
+        EXPECT_EQ(store.plot.heading, row.heading);
+        EXPECT_EQ(store.currentFileName, row.name); // the file system's name, unchanged
+    }
+}
+
 TEST(DataFileReadPlain, ColumnTitlesAreSkipped)
 {
     DataStore store;
