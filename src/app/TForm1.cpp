@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/ClickPanel.h"
+#include "app/EtchedGroupBox.h"
 #include "app/ErrorReport.h"
 #include "app/FileFilter.h"
 #include "app/GridDelegate.h"
@@ -154,8 +155,9 @@ QCheckBox* checkBox(QWidget* parent, const char* name, const QString& caption, i
 QGroupBox* groupBox(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
                     int height)
 {
-    auto* g = make<QGroupBox>(parent, name, left, top, width, height);
-    g->setTitle(caption);
+    auto* g = new EtchedGroupBox(caption, parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setGeometry(left, top, width, height);
     return g;
 }
 

@@ -1,6 +1,7 @@
 #include "app/TForm2.h"
 
 #include "app/CanvasView.h"
+#include "app/EtchedGroupBox.h"
 #include "app/ErrorReport.h"
 #include "plot/PlotCanvas.h"
 
@@ -17,6 +18,10 @@
 
 namespace {
 
+// How long after the program's own show an activation of the window still
+// counts as the window system's answer to that show.
+constexpr qint64 kOwnActivationMs = 1000;
+
 const char* const kMakersNotice = "  - plots and images of measured data";
 
 QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption, const QString& hint,
@@ -32,9 +37,11 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 
 QGroupBox* makeBox(QWidget* parent, const char* name, const QString& caption, const QRect& place)
 {
-    auto* box = new QGroupBox(caption, parent);
+    auto* box = new EtchedGroupBox(caption, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(place);
+    // The boxes lie over the image and hide what is beneath them.
+    box->setAutoFillBackground(true);
     box->hide();
     return box;
 }
@@ -100,7 +107,7 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     c->Panel1->setFixedWidth(58);
     auto* p = c->Panel1;
     makeButton(p, "Bnselect", QStringLiteral("Select"), QStringLiteral("Area"), {3, 4, 52, 22});
-    auto* mouse = new QGroupBox(QStringLiteral("Position"), p);
+    auto* mouse = new EtchedGroupBox(QStringLiteral("Position"), p);
     mouse->setObjectName(QStringLiteral("GBMauspos"));
     mouse->setToolTip(QStringLiteral("X/Y = current, Xo/Yo = Start"));
     mouse->setGeometry(1, 30, 56, 78);
@@ -174,6 +181,8 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     wait->hide();
 
     // Menus: the image file and edit menus, then the pen and font settings.
+    // Menus are drawn in the desktop's menu font, not in the window's.
+    menuBar()->setFont(QApplication::font("QMenuBar"));
     auto* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
     auto addItem = [this](QMenu* menu, const char* name, const QString& caption, const QKeySequence& key) {
@@ -205,20 +214,23 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     // Becoming active coming from the main or help window re-plots; coming
     // back from a dialog, a message box or another application does not.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-        QWindow* mine = windowHandle();
-        if (now && now == mine) {
+        if (!now)
+            return;
+        // A menu or other popup takes the focus only for a moment; the window
+        // beneath it stays the one the user comes from.
+        if ((now->flags() & Qt::Popup) == Qt::Popup)
+            return;
+        if (now == windowHandle()) {
             bool fromProgramWindow = false;
             for (QWidget* source : std::as_const(replotSources_))
                 fromProgramWindow = fromProgramWindow || (previousFocus_ && source->windowHandle() == previousFocus_);
-            if (suppressNextActivation_)
-                suppressNextActivation_ = false;
-            else if (fromProgramWindow)
-                BnPlotstartClick();
-        } else if (now) {
+            const bool ownShow = suppressNextActivation_ && ownShowClock_.isValid()
+                && ownShowClock_.elapsed() < kOwnActivationMs;
             suppressNextActivation_ = false;
+            if (fromProgramWindow && !ownShow)
+                BnPlotstartClick();
         }
-        if (now)
-            previousFocus_ = now;
+        previousFocus_ = now;
     });
 
     FormCreate();
@@ -243,14 +255,19 @@ void TForm2::addReplotSource(QWidget* window)
 
 void TForm2::showFromProgramWindow()
 {
-    const bool wasActive = isActiveWindow();
+    // A window that has the focus already gets no new activation.
+    const bool hasFocus = windowHandle() && QGuiApplication::focusWindow() == windowHandle();
     show();
     raise();
     activateWindow();
     // Becoming active plots, and the plot must be finished when the show
     // returns; the window system's own activation comes later, or never.
     BnPlotstartClick();
-    suppressNextActivation_ = !wasActive;
+    // The activation that follows belongs to this show, also when focus
+    // moves through other windows first (a closing menu gives it back to
+    // the main window); one that never comes must not swallow a later one.
+    suppressNextActivation_ = !hasFocus;
+    ownShowClock_.start();
 }
 
 void TForm2::BnPlotstartClick()

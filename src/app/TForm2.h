@@ -7,6 +7,7 @@
 #include "data/DataStore.h"
 #include "plot/GraphicState.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
@@ -61,4 +62,5 @@ private:
     QSet<QWidget*> replotSources_;
     QPointer<QWindow> previousFocus_;
     bool suppressNextActivation_ = false;
+    QElapsedTimer ownShowClock_;
 };

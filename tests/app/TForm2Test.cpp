@@ -2,6 +2,7 @@
 #include "plot/PlotCanvas.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -82,6 +83,63 @@ TEST(TForm2, ActivationFromProgramWindowReplots)
     ASSERT_TRUE(activate(mainWindow));
     ASSERT_TRUE(activate(form));
     EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "coming from the main window re-plots";
+}
+
+// The window system reports focus changes in its own order. These tests play
+// the order seen under X11 through the application's focus signal.
+void focusMovesTo(QWidget& w)
+{
+    emit qApp->focusWindowChanged(w.windowHandle());
+}
+
+// "Show &Symbols" runs from a menu: the show happens while the menu has the
+// focus, the closing menu gives it back to the main window, and only then
+// does the graphic window's activation arrive. It belongs to the show.
+TEST(TForm2, OwnShowFromAMenuIsNotPlottedAgain)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    form.addReplotSource(&mainWindow);
+    ASSERT_TRUE(activate(mainWindow));
+    QMenu menu(&mainWindow);
+    menu.addAction(QStringLiteral("Show &Symbols"));
+    menu.popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    focusMovesTo(menu);
+
+    form.showFromProgramWindow();
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    menu.close();
+    focusMovesTo(mainWindow);
+    focusMovesTo(form);
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5), kMarker) << "the show's own activation plotted again";
+}
+
+// A menu opened in the main window does not hide where the user came from.
+TEST(TForm2, ComingFromTheMainWindowThroughAMenuReplots)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    form.addReplotSource(&mainWindow);
+    ASSERT_TRUE(activate(mainWindow));
+    form.showFromProgramWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QApplication::processEvents();
+
+    QMenu menu(&mainWindow);
+    menu.addAction(QStringLiteral("Plot with &Grid "));
+    menu.popup(QPoint(10, 10));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    focusMovesTo(mainWindow);
+    focusMovesTo(menu);
+    focusMovesTo(form);
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "not re-plotted";
+    menu.close();
 }
 
 TEST(TForm2, PlotWithoutDataKeepsTheImage)
