@@ -106,7 +106,19 @@ bool Canvas::styleDraws(int64_t index) const
     return true;
 }
 
-Canvas::Raster Canvas::raster()
+Canvas::RasterHold::RasterHold(Canvas& canvas)
+    : canvas_(canvas)
+{
+    if (canvas_.holds_++ == 0)
+        canvas_.held_ = canvas_.takeRaster();
+}
+
+Canvas::RasterHold::~RasterHold()
+{
+    --canvas_.holds_;
+}
+
+Canvas::Raster Canvas::takeRaster()
 {
     return {reinterpret_cast<QRgb*>(image_.bits()), image_.bytesPerLine() / qsizetype(sizeof(QRgb)), image_.width(),
             image_.height()};
@@ -236,9 +248,51 @@ struct LinePath {
 
 } // namespace
 
+namespace {
+
+// The Bresenham path of LinePath::walk from its first step, for a line that
+// lies wholly inside the image: every pixel is painted, so the walk needs no
+// clipping and steps a pointer instead.
+template <typename Paint>
+void walkInside(QRgb* p, qsizetype stride, int x0, int y0, int x1, int y1, Paint&& paint)
+{
+    const int64_t dx = int64_t(x1) - x0;
+    const int64_t dy = int64_t(y1) - y0;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int64_t dMajor = std::abs(xMajor ? dx : dy);
+    const int64_t dMinor = std::abs(xMajor ? dy : dx);
+    const qsizetype stepX = dx < 0 ? -1 : 1;
+    const qsizetype stepY = dy < 0 ? -stride : stride;
+    const qsizetype majorStep = xMajor ? stepX : stepY;
+    const qsizetype minorStep = xMajor ? stepY : stepX;
+    const int64_t twiceMajor = 2 * dMajor;
+    int64_t rem = dMajor;
+    for (int64_t i = 0; i < dMajor; ++i) {
+        paint(*p);
+        p += majorStep;
+        rem += 2 * dMinor;
+        if (rem >= twiceMajor) {
+            rem -= twiceMajor;
+            p += minorStep;
+        }
+    }
+}
+
+} // namespace
+
 void Canvas::thinLine(int x0, int y0, int x1, int y1)
 {
     const Raster r = raster();
+    const auto inside = [&r](int x, int y) { return x >= 0 && y >= 0 && x < r.width && y < r.height; };
+    if (pen.style == PenStyle::Solid && inside(x0, y0) && inside(x1, y1)) {
+        const QRgb colour = pen.colour;
+        QRgb* start = r.row(y0) + x0;
+        if (pen.mode == RasterMode::NotXor)
+            walkInside(start, r.stride, x0, y0, x1, y1, [colour](QRgb& p) { p = notXor(p, colour); });
+        else
+            walkInside(start, r.stride, x0, y0, x1, y1, [colour](QRgb& p) { p = colour | opaque; });
+        return;
+    }
     const LinePath path(clampCoordinate(x0), clampCoordinate(y0), clampCoordinate(x1), clampCoordinate(y1));
     const int64_t majorSize = path.xMajor ? r.width : r.height;
     const int64_t minorSize = path.xMajor ? r.height : r.width;
@@ -620,4 +674,7 @@ void Canvas::copyRect(const QRect& target, const QImage& source, const QRect& so
                 out[tx] = in[sx] | opaque;
         }
     }
+    // Copying from our own image detached it onto new pixels.
+    if (holds_ > 0)
+        held_ = takeRaster();
 }

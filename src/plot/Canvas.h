@@ -162,6 +162,21 @@ public:
     // rectangles copy nothing. `source` may be this canvas's own image.
     void copyRect(const QRect& target, const QImage& source, const QRect& sourceRect, CopyMode mode = CopyMode::Copy);
 
+    // While a RasterHold lives, drawing on the canvas reuses the pixel pointer
+    // taken when it began instead of fetching it for every line and box. The
+    // holder must not copy, replace or resize image() meanwhile, nor replace
+    // the canvas; drawing itself (copyRect included) stays correct.
+    class RasterHold {
+    public:
+        explicit RasterHold(Canvas& canvas);
+        ~RasterHold();
+        RasterHold(const RasterHold&) = delete;
+        RasterHold& operator=(const RasterHold&) = delete;
+
+    private:
+        Canvas& canvas_;
+    };
+
 private:
     void thinLine(int x0, int y0, int x1, int y1);
     void wideLine(int x0, int y0, int x1, int y1);
@@ -179,7 +194,8 @@ private:
         int height;
         QRgb* row(int64_t y) const { return bits + y * stride; }
     };
-    Raster raster();
+    Raster raster() { return holds_ > 0 ? held_ : takeRaster(); }
+    Raster takeRaster();
     void paintPixel(const Raster& r, int x, int y, QRgb colour);
     void paintRun(const Raster& r, int y, int x0, int x1, QRgb colour);
     void applyMask(const QRect& clip);
@@ -187,6 +203,8 @@ private:
 
     QImage image_;
     QPoint penPos_;
+    int holds_ = 0;
+    Raster held_{};
     // Scratch coverage of a wide figure, kept between calls so drawing does not
     // allocate: 0 untouched, 1 interior, 2 outline.
     std::vector<uint8_t> mask_;

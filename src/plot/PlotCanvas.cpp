@@ -126,6 +126,7 @@ void PlotCanvas::drawSymbol(int x, int y, int number)
     const QRgb setColour = canvas_.pen.colour;
     const int width = canvas_.pen.width;
     canvas_.pen.width = 1;
+    const Canvas::RasterHold hold(canvas_);
     drawSymbolShape(canvas_, x, y, number, setColour);
     canvas_.pen.colour = setColour;
     canvas_.pen.width = width;
@@ -147,6 +148,7 @@ void PlotCanvas::plotConnections()
     const int n = store_.pointCount[slot(s)];
     if (n < 1)
         return;
+    const Canvas::RasterHold hold(canvas_);
     const double* xs = store_.xs(s);
     const double* ys = store_.ys(s);
     auto X = [xs](int i) { return xs[i - 1]; };
@@ -206,6 +208,7 @@ void PlotCanvas::plotCurve()
         nodeY_.resize(nodeX_.size());
     }
     const int nodes = buildCurveNodes(store_.xs(0), store_.ys(0), merged, nodeX_.data(), nodeY_.data());
+    const Canvas::RasterHold hold(canvas_);
     forEachCurveSegment(nodeX_.data(), nodeY_.data(), nodes,
                         [this](double x1, double y1, double x2, double y2) { plotSegment(x1, y1, x2, y2); });
 }

@@ -546,3 +546,70 @@ TEST(CanvasTest, ShallowCopiesOfTheImageKeepTheirPixels)
 }
 
 } // namespace
+
+namespace {
+
+// A thin line wholly inside the image and the same line running out of it
+// must agree on every pixel the image shows, in every direction and with the
+// rounding ties of odd slopes (1:2, 2:3, 3:4 ...), in copy and not-xor mode.
+TEST(CanvasTest, LinesInsideAndRunningOutOfTheImageAgree)
+{
+    struct Delta {
+        int dx, dy;
+    };
+    std::vector<Delta> deltas;
+    for (int a : {1, 2, 3, 4, 7, 17})
+        for (int b : {0, 1, 2, 3, 5, 17})
+            for (int sx : {-1, 1})
+                for (int sy : {-1, 1}) {
+                    deltas.push_back({sx * a, sy * b});
+                    deltas.push_back({sy * b, sx * a});
+                }
+    for (RasterMode mode : {RasterMode::Copy, RasterMode::NotXor}) {
+        for (const Delta& d : deltas) {
+            // Three times the delta from (30, 30) stays inside a 60 x 60 image;
+            // the same line on a 60 x 30 image leaves it wherever it goes down.
+            Canvas whole(60, 60);
+            Canvas cut(60, 30);
+            for (Canvas* c : {&whole, &cut}) {
+                c->image().fill(qRgb(90, 160, 40));
+                c->pen.mode = mode;
+                c->pen.colour = qRgb(200, 10, 70);
+                c->moveTo(30 - 3 * d.dx, 28 - 3 * d.dy);
+                c->lineTo(30 + 3 * d.dx, 28 + 3 * d.dy);
+            }
+            EXPECT_EQ(countDifferences(cut.image(), whole.image().copy(0, 0, 60, 30)), 0)
+                << "delta " << d.dx << "," << d.dy << (mode == RasterMode::NotXor ? " not-xor" : " copy");
+        }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// Figures drawn while the pixel pointer is held land where they land without
+// the hold, also after a copy from the canvas's own image moved its pixels.
+TEST(CanvasTest, DrawingUnderARasterHold)
+{
+    auto draw = [](Canvas& c) {
+        c.rectangle(2, 2, 9, 9);
+        c.copyRect(QRect(20, 0, 10, 10), c.image(), QRect(0, 0, 10, 10));
+        c.moveTo(0, 20);
+        c.lineTo(30, 25);
+        c.pen.width = 3;
+        c.ellipse(5, 12, 25, 28);
+        c.textOut(1, 1, QStringLiteral("x"));
+    };
+    Canvas plain(32, 32);
+    draw(plain);
+    Canvas held(32, 32);
+    {
+        const Canvas::RasterHold hold(held);
+        draw(held);
+    }
+    EXPECT_EQ(countDifferences(held.image(), plain.image()), 0);
+    EXPECT_EQ(held.pixel(2, 20), qRgb(0, 0, 0)); // the line, left of the ellipse
+}
+
+} // namespace
