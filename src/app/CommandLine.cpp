@@ -12,6 +12,7 @@
 #include <QGuiApplication>
 
 #include <cerrno>
+#include <cstdio>
 #include <iostream>
 
 #include <sys/stat.h>
@@ -27,6 +28,17 @@ int usage(const std::string& message)
 {
     std::cerr << "kurvix: " << message << "\n\n" << usageText();
     return kBadUsage;
+}
+
+// Ends the process once its output is committed. Tearing the application
+// object down would first load the whole font configuration just to release
+// it again, which takes longer than reading and plotting a full set.
+[[noreturn]] void endProcess(int status)
+{
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    _exit(status);
 }
 
 int fail(const std::string& message)
@@ -123,10 +135,11 @@ int runExport(const std::vector<std::string>& args)
         if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
             qputenv("XDG_RUNTIME_DIR", runtime);
     }
-    int argc = 1;
-    char name[] = "kurvix";
-    char* argv[] = {name, nullptr};
-    QGuiApplication app(argc, argv);
+    static int argc = 1;
+    static char name[] = "kurvix";
+    static char* argv[] = {name, nullptr};
+    // Never destroyed: the process ends in endProcess() below.
+    new QGuiApplication(argc, argv);
 
     try {
         DataStore store;
@@ -144,9 +157,9 @@ int runExport(const std::vector<std::string>& args)
             plot.plotCommand();
         writeImageFile(plot.canvas().image(), out, format);
     } catch (const KurvixError& e) {
-        return fail(e.what());
+        endProcess(fail(e.what()));
     }
-    return 0;
+    endProcess(0);
 }
 
 } // namespace
