@@ -9,11 +9,14 @@
 #include "plot/PlotCanvas.h"
 
 #include <QDir>
+
+#include <fontconfig/fontconfig.h>
 #include <QGuiApplication>
 
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
+#include <thread>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,6 +138,10 @@ int runExport(const std::vector<std::string>& args)
         if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
             qputenv("XDG_RUNTIME_DIR", runtime);
     }
+    // Loading the font configuration is the largest fixed cost of an export;
+    // it runs on a second core while the application starts and the data
+    // file is read, and is finished before the plot writes its first text.
+    std::thread fontWarmUp([] { FcInit(); });
     static int argc = 1;
     static char name[] = "kurvix";
     static char* argv[] = {name, nullptr};
@@ -143,7 +150,13 @@ int runExport(const std::vector<std::string>& args)
 
     try {
         DataStore store;
-        readInto(store, files[1], 1);
+        try {
+            readInto(store, files[1], 1);
+        } catch (...) {
+            fontWarmUp.join();
+            throw;
+        }
+        fontWarmUp.join();
         store.plot.showDateTime = !noDate;
         store.plot.showFileName = !noFileName;
         store.plot.plotWithGrid = grid;

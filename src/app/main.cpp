@@ -1,9 +1,9 @@
 #include "app/CommandLine.h"
+#include "app/KurvixApplication.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "data/DataStore.h"
 
-#include <QApplication>
 
 int main(int argc, char** argv)
 {
@@ -11,7 +11,7 @@ int main(int argc, char** argv)
     if (request.exitStatus)
         return *request.exitStatus;
 
-    QApplication app(argc, argv);
+    KurvixApplication app(argc, argv);
     // The program ends when the main window closes, even while the graphic or
     // help window is still shown.
     app.setQuitOnLastWindowClosed(false);

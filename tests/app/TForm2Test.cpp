@@ -154,3 +154,23 @@ TEST(TForm2, PlotWithoutDataKeepsTheImage)
 }
 
 } // namespace
+
+#include "app/ErrorReport.h"
+#include "app/KurvixApplication.h"
+#include "data/Errors.h"
+
+namespace {
+
+// A failure that escapes a handler is reported, not fatal.
+TEST(KurvixApplication, ReportsAFailureThatReachesTheEventLoop)
+{
+    std::string reported;
+    setFailureSink([&](const std::string& m) { reported = m; });
+    QWidget receiver;
+    EXPECT_FALSE(deliverReportingFailures(&receiver, []() -> bool { throw FloatError("Ungültige Gleitkommaoperation"); }));
+    EXPECT_EQ(reported, "Ungültige Gleitkommaoperation");
+    EXPECT_TRUE(deliverReportingFailures(&receiver, [] { return true; }));
+    setFailureSink(nullptr);
+}
+
+} // namespace
