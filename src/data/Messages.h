@@ -14,6 +14,7 @@ namespace Messages {
 inline constexpr std::string_view NotAnInteger = "'%1' ist kein gültiger Integerwert";
 inline constexpr std::string_view InvalidFloatOperation = "Ungültige Gleitkommaoperation";
 inline constexpr std::string_view FloatDivisionByZero = "Gleitkommadivision durch Null";
+inline constexpr std::string_view FloatOverflow = "Gleitkommaüberlauf";
 
 // File input and output.
 inline constexpr std::string_view InvalidNumericInput = "Ungültige numerische Eingabe";
@@ -27,6 +28,12 @@ inline constexpr std::string_view DataFileTooLarge = "File %1 is larger than 256
 // The program's own questions and notices.
 inline constexpr std::string_view CloseQuery = "UNSAVED CHANGES - Close anyway?";
 inline constexpr std::string_view SecondFileSetRange = "The set number must be 1 to 9; no file was read.";
+inline constexpr std::string_view LogarithmQuery =
+    "Do you really think this program will calculate logarithms of numbers <= 0?";
+inline constexpr std::string_view InsertTooLarge =
+    "Set %1 (%2 points) and set %3 (%4 points) together hold more than the 10000 points of a set; nothing was inserted.";
+inline constexpr std::string_view ThinningFactor =
+    "The factor must be a whole number of at least 1; no point was removed.";
 
 // Replaces %1, %2, ... in order by the given arguments.
 std::string message(std::string_view pattern, std::initializer_list<std::string_view> args);
