@@ -11,7 +11,11 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "ops/Calculus.h"
 #include "ops/Regression.h"
+#include "ops/SetArithmetic.h"
+#include "ops/SetManagement.h"
+#include "ops/Smoothing.h"
 #include "plot/PlotCanvas.h"
 
 #include <QAction>
@@ -474,6 +478,7 @@ void TForm1::connectHandlers()
             [this] { guarded(this, [this] { SGDATENKeyDown(Qt::Key_Return); }); });
     connect(gridDelegate_, &GridDelegate::keyReleased, this,
             [this](const QKeyEvent& e) { guarded(this, [this, &e] { SGDATENKeyUp(e); }); });
+    bindOperationControls();
 }
 
 // --- Set display -------------------------------------------------------------
@@ -910,4 +915,211 @@ void TForm1::fitFrameToOuterSize()
         return;
     frameFitted_ = true;
     resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+}
+
+// --- Set operations ----------------------------------------------------------
+
+void TForm1::bindOperationControls()
+{
+    GbDatok = findChild<QGroupBox*>(QStringLiteral("GbDatok"));
+    Lbdatok = findChild<QLabel*>(QStringLiteral("Lbdatok"));
+    EdGBDATOK = findChild<QLineEdit*>(QStringLiteral("EdGBDATOK"));
+    GBRemove_Data = findChild<QGroupBox*>(QStringLiteral("GBRemove_Data"));
+    EdClearvon = findChild<QLineEdit*>(QStringLiteral("EdClearvon"));
+    EdClearbis = findChild<QLineEdit*>(QStringLiteral("EdClearbis"));
+    Edfactor = findChild<QLineEdit*>(QStringLiteral("Edfactor"));
+    RBrange = findChild<QRadioButton*>(QStringLiteral("RBrange"));
+    Lbmessage = findChild<QLabel*>(QStringLiteral("Lbmessage"));
+
+    const std::pair<const char*, void (TForm1::*)()> buttons[] = {
+        {"BnCopy", &TForm1::BnCopyClick},
+        {"BnEinf", &TForm1::BnEinfClick},
+        {"BnSatztausch", &TForm1::BnSatztauschClick},
+        {"Bnrech", &TForm1::BnrechClick},
+        {"BnTAUSCH", &TForm1::BnTAUSCHClick},
+        {"BnAddY", &TForm1::BnAddYClick},
+        {"BnAbl", &TForm1::BnAblClick},
+        {"BnIntegral", &TForm1::BnIntegralClick},
+        {"BnDrift", &TForm1::BnDriftClick},
+        {"Bnglaett", &TForm1::BnglaettClick},
+        {"Bn", &TForm1::BnClick},
+        {"BnLoeschen", &TForm1::BnLoeschenClick},
+        {"Bndatokok", &TForm1::BndatokokClick},
+        {"BnDatokabbr", &TForm1::BnDatokabbrClick},
+        {"Button2", &TForm1::Button2Click},
+        {"Bnokclear", &TForm1::BnokclearClick},
+    };
+    for (const auto& [name, handler] : buttons) {
+        auto* b = findChild<QAbstractButton*>(QString::fromLatin1(name));
+        connect(b, &QAbstractButton::clicked, this,
+                [this, handler = handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
+    }
+    connect(EdGBDATOK, &QLineEdit::returnPressed, this,
+            [this] { guarded(this, [this] { EdGBDATOKKeyDown(Qt::Key_Return); }); });
+}
+
+void TForm1::openDatok(const QString& caption, uint8_t mode)
+{
+    GbDatok->setTitle(caption);
+    datokMode = mode;
+    GbDatok->show();
+    GbDatok->raise();
+}
+
+void TForm1::BnCopyClick()
+{
+    openDatok(QStringLiteral("Copy data set as #"), 1);
+    const int free = firstFreeSet(store_);
+    EdGBDATOK->setText(free > 0 ? numberText(free) : QString::fromLatin1(kNoFreeSet));
+}
+
+void TForm1::BnEinfClick() { openDatok(QStringLiteral("Insert Data from set # "), 2); }
+
+void TForm1::BnSatztauschClick()
+{
+    openDatok(QStringLiteral("Exchange set with set #"), 3);
+    EdGBDATOK->clear();
+}
+
+void TForm1::BnAddYClick()
+{
+    openDatok(QStringLiteral("Add curve from set # "), 4);
+    EdGBDATOK->clear();
+}
+
+void TForm1::BnrechClick()
+{
+    openDatok(QStringLiteral("X/Y + - * / L ^ R"), 5);
+    EdGBDATOK->clear();
+    EdGBDATOK->setFocus();
+}
+
+void TForm1::BnDriftClick()
+{
+    computeRegression(store_, store_.currentSet);
+    const double a = store_.regression.a;
+    openDatok(QStringLiteral("Change current Slope: ") + shownText(formatValue(a, 1, displayDecimals(a) + 1)), 7);
+    EdGBDATOK->setText(QStringLiteral("S"));
+}
+
+void TForm1::BnClick()
+{
+    openDatok(QStringLiteral("Filter max and min values"), 9);
+    setCaption(Lbdatok, QStringLiteral("Window"));
+    EdGBDATOK->setText(QStringLiteral("4"));
+    EdGBDATOK->setFocus();
+}
+
+void TForm1::BndatokokClick()
+{
+    setCaption(Lbdatok, QStringLiteral("   "));
+    const std::string text = EdGBDATOK->text().toStdString();
+    switch (datokMode) {
+    case 1:
+        copyToSet(store_, toInteger(text));
+        break;
+    case 2:
+        insertSet(store_, toInteger(text));
+        showCurrentSet();
+        break;
+    case 3:
+        exchangeSets(store_, toInteger(text));
+        showCurrentSet();
+        break;
+    case 4:
+        addCurve(store_, toInteger(text));
+        showCurrentSet();
+        break;
+    case 5:
+    case 7:
+        carryOutCalculation(text);
+        break;
+    case 9:
+        // Too short a set for the window: the box stays open and says so.
+        if (filterSpikes(store_, toInteger(text)) == FilterOutcome::TooFewPoints) {
+            EdGBDATOK->setText(QString::fromLatin1(kNoDataToFilter));
+            return;
+        }
+        showCurrentSet();
+        break;
+    default:
+        break;
+    }
+    GbDatok->hide();
+}
+
+void TForm1::carryOutCalculation(const std::string& formula)
+{
+    const CalculationResult result = applyCalculation(store_, formula);
+    switch (result.outcome) {
+    case CalculationOutcome::Ignored:
+        return;
+    case CalculationOutcome::LogarithmRefused: {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kurvix"),
+                        QString::fromUtf8(Messages::LogarithmQuery.data(),
+                                          static_cast<qsizetype>(Messages::LogarithmQuery.size())),
+                        QMessageBox::No, this);
+        box.exec(); // the answer is not needed
+        break;
+    }
+    case CalculationOutcome::SlopeChanged:
+        setCaption(Lbmessage, numberText(result.slopeErrorPosition));
+        break;
+    default:
+        break;
+    }
+    showCurrentSet();
+}
+
+void TForm1::BnDatokabbrClick()
+{
+    setCaption(Lbdatok, QStringLiteral("    "));
+    GbDatok->hide();
+}
+
+void TForm1::EdGBDATOKKeyDown(int key)
+{
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        BndatokokClick();
+}
+
+void TForm1::BnTAUSCHClick()
+{
+    swapXY(store_);
+    showCurrentSet();
+}
+
+// The result goes into the next set; the current set and its display stay.
+void TForm1::BnAblClick() { deriveIntoNextSet(store_); }
+void TForm1::BnIntegralClick() { integrateIntoNextSet(store_); }
+
+void TForm1::BnglaettClick()
+{
+    if (!smoothSet(store_))
+        return;
+    showCurrentSet();
+    BnPlotstartClick();
+    showCurrentSet();
+}
+
+void TForm1::BnLoeschenClick()
+{
+    GBRemove_Data->show();
+    GBRemove_Data->raise();
+}
+
+void TForm1::Button2Click() { GBRemove_Data->hide(); }
+
+void TForm1::BnokclearClick()
+{
+    if (RBrange->isChecked()) {
+        const int from = toInteger(EdClearvon->text().toStdString());
+        const int to = toInteger(EdClearbis->text().toStdString());
+        removeRange(store_, from, to);
+    } else {
+        thinByFactor(store_, toInteger(Edfactor->text().toStdString()));
+    }
+    GBRemove_Data->hide();
+    // The refresh empties every grid row behind the remaining points.
+    showCurrentSet();
 }

@@ -17,7 +17,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 class ClickPanel;
 class GridDelegate;
@@ -31,6 +33,7 @@ class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QTableView;
 
 class TForm1 : public QMainWindow {
@@ -86,6 +89,32 @@ public:
     void SGDATENKeyDown(int key);
     void SGDATENKeyUp(const QKeyEvent& event);
 
+    // The set operations of Panel2. The commands that need an argument open
+    // the input box GbDatok in their mode; its OK (or Return in its edit
+    // field) carries the mode out.
+    void BnCopyClick();
+    void BnEinfClick();
+    void BnSatztauschClick();
+    void BnAddYClick();
+    void BnrechClick();
+    void BnDriftClick();
+    void BnClick();
+    void BndatokokClick();
+    void BnDatokabbrClick();
+    void EdGBDATOKKeyDown(int key);
+    void BnTAUSCHClick();
+    void BnAblClick();
+    void BnIntegralClick();
+    void BnglaettClick();
+    void BnLoeschenClick();
+    void Button2Click();
+    void BnokclearClick();
+
+    // The operation the input box serves: 1 copy, 2 insert, 3 exchange, 4 add
+    // curve, 5 and 7 calculation, 9 filter; 0 (at start) only closes the box.
+    // It keeps its value after the box is closed.
+    uint8_t datokMode = 0;
+
 signals:
     // The main window has closed: the program ends (main() quits on it),
     // even while the graphic or help window is shown.
@@ -105,6 +134,9 @@ private:
     void createHiddenBoxes(QWidget* client);
     void createMenu();
     void connectHandlers();
+    void bindOperationControls();
+    void openDatok(const QString& caption, uint8_t mode);
+    void carryOutCalculation(const std::string& formula);
 
     void colourDisplay();
     void showAxisEnds(QLineEdit* from, QLineEdit* to, const double& lower, const double& upper);
@@ -182,4 +214,15 @@ private:
     QLineEdit* Ed2nd = nullptr;
 
     QAction* Grid1 = nullptr;
+
+    // Input box and removal box of the set operations.
+    QGroupBox* GbDatok = nullptr;
+    QLabel* Lbdatok = nullptr;
+    QLineEdit* EdGBDATOK = nullptr;
+    QGroupBox* GBRemove_Data = nullptr;
+    QLineEdit* EdClearvon = nullptr;
+    QLineEdit* EdClearbis = nullptr;
+    QLineEdit* Edfactor = nullptr;
+    QRadioButton* RBrange = nullptr;
+    QLabel* Lbmessage = nullptr;
 };
