@@ -2,6 +2,7 @@
 
 #include "data/Numbers.h"
 #include "ops/FloatCheck.h"
+#include "ops/VectorState.h"
 
 #include <algorithm>
 #include <string>
@@ -30,6 +31,7 @@ void commitToNextSet(DataStore& store, int count, const char* label)
 
 void deriveIntoNextSet(DataStore& store)
 {
+    clearUpperVectorState();
     if (nextSetTakes(store, 3)) {
         const int c = store.currentSet;
         const int n = store.pointCount[static_cast<size_t>(c)];
@@ -59,6 +61,7 @@ void deriveIntoNextSet(DataStore& store)
 
 void integrateIntoNextSet(DataStore& store)
 {
+    clearUpperVectorState();
     if (nextSetTakes(store, 2)) {
         const int c = store.currentSet;
         const int n = store.pointCount[static_cast<size_t>(c)];
@@ -118,6 +121,7 @@ int numberErrorPosition(std::string_view t)
 
 SlopeChange changeSlope(DataStore& store, std::string_view text)
 {
+    clearUpperVectorState();
     std::string t(text);
     if (const size_t comma = t.find(','); comma != std::string::npos)
         t[comma] = '.';

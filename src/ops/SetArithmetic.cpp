@@ -3,6 +3,7 @@
 #include "data/Numbers.h"
 #include "ops/Calculus.h"
 #include "ops/FloatCheck.h"
+#include "ops/VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -39,6 +40,7 @@ ParsedNumber formulaNumber(std::string t)
 
 CalculationResult applyCalculation(DataStore& store, std::string_view formula)
 {
+    clearUpperVectorState();
     const int c = store.currentSet;
     store.sortSet(c);
 

@@ -3,6 +3,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "ops/FloatCheck.h"
+#include "ops/VectorState.h"
 
 #include <algorithm>
 #include <string>
@@ -31,6 +32,7 @@ void copyToSet(DataStore& store, int target)
 
 void insertSet(DataStore& store, int source)
 {
+    clearUpperVectorState();
     const int c = store.currentSet;
     if (namesSet(source)) {
         const int n = countOf(store, c);
@@ -61,6 +63,7 @@ void exchangeSets(DataStore& store, int other)
 
 void addCurve(DataStore& store, int other)
 {
+    clearUpperVectorState();
     const int c = store.currentSet;
     const int n = countOf(store, c);
     if (!namesSet(other) || other == c || countOf(store, other) != n)
@@ -78,6 +81,7 @@ void addCurve(DataStore& store, int other)
 
 void swapXY(DataStore& store)
 {
+    clearUpperVectorState();
     const int c = store.currentSet;
     std::swap_ranges(store.xs(c), store.xs(c) + countOf(store, c), store.ys(c));
     store.sortSet(c);

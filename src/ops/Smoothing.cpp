@@ -1,11 +1,13 @@
 #include "ops/Smoothing.h"
 
 #include "ops/FloatCheck.h"
+#include "ops/VectorState.h"
 
 #include <cmath>
 
 bool smoothSet(DataStore& store)
 {
+    clearUpperVectorState();
     const int c = store.currentSet;
     const int n = store.pointCount[static_cast<size_t>(c)];
     if (n < 3)
@@ -30,6 +32,7 @@ bool smoothSet(DataStore& store)
 
 FilterOutcome filterSpikes(DataStore& store, int windowEntry)
 {
+    clearUpperVectorState();
     // Entries of 0 or below ask for a window wider than any set.
     if (windowEntry <= 0)
         return FilterOutcome::TooFewPoints;
