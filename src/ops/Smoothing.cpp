@@ -4,6 +4,7 @@
 #include "ops/VectorState.h"
 
 #include <cmath>
+#include <vector>
 
 bool smoothSet(DataStore& store)
 {
@@ -42,22 +43,34 @@ FilterOutcome filterSpikes(DataStore& store, int windowEntry)
     if (n <= w + 1)
         return FilterOutcome::TooFewPoints;
 
-    store.copySet(c, 0, MarkUnsaved::No);
-    // Detection reads the untouched set (y), replacements the working copy
-    // (y0), so a replacement is seen by the neighbours of later windows.
-    // Indices are 0-based here: window starts 1 .. n - w - 2.
+    // Deviations from the untouched set; the working copy in scratch set 0
+    // takes the replacements, so a replacement is seen by the neighbours of
+    // later windows. Indices are 0-based: windows start at 1 .. n - w - 2.
     const double* y = store.ys(c);
+    std::vector<double> deviation(static_cast<size_t>(n));
+    for (int j = 1; j < n - 1; ++j)
+        deviation[static_cast<size_t>(j)] = std::fabs((y[j - 1] + y[j + 1]) / 2 - y[j]);
+
+    store.copySet(c, 0, MarkUnsaved::No);
     double* y0 = store.ys(0);
-    for (int i = 1; i <= n - w - 2; ++i) {
-        double best = 0;
-        int pos = i;
-        for (int j = i; j <= i + w; ++j) {
-            const double d = std::fabs((y[j - 1] + y[j + 1]) / 2 - y[j]);
-            if (d > best) {
-                best = d;
-                pos = j;
-            }
-        }
+    // The windows slide by one point, so the largest deviation of each comes
+    // from a queue of candidates in falling order of deviation; an equal
+    // deviation never displaces an earlier one, so the first of equal
+    // deviations wins (and the window start when all are 0).
+    std::vector<int> queue(static_cast<size_t>(n));
+    size_t head = 0, tail = 0;
+    const int lastStart = n - w - 2;
+    for (int j = 1; j <= lastStart + w; ++j) {
+        const double d = deviation[static_cast<size_t>(j)];
+        while (tail > head && deviation[static_cast<size_t>(queue[tail - 1])] < d)
+            --tail;
+        queue[tail++] = j;
+        const int i = j - w; // the window that ends at j
+        if (i < 1)
+            continue;
+        if (queue[head] < i)
+            ++head;
+        const int pos = queue[head];
         const double mean = (y0[pos - 1] + y0[pos + 1]) / 2;
         requireFinite(mean);
         y0[pos] = mean;

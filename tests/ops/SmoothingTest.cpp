@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 namespace {
 
 TEST(Smooth, ChordRule)
@@ -83,6 +86,51 @@ TEST(FilterSpikes, Windows)
         EXPECT_EQ(xsOf(store, 2), x);
         EXPECT_EQ(store.yLabel[2], "signal");
         EXPECT_EQ(store.unsavedChanges, c.outcome == FilterOutcome::Filtered);
+    }
+}
+
+// The window search done the plain way, point by point, 1-based.
+Values filterReference(Values y, int w)
+{
+    const Values untouched = y;
+    const int n = static_cast<int>(y.size());
+    auto at = [](const Values& v, int p) { return v[static_cast<size_t>(p - 1)]; };
+    for (int i = 2; i <= n - w - 1; ++i) {
+        double best = 0;
+        int pos = i;
+        for (int j = i; j <= i + w; ++j) {
+            const double d = std::fabs((at(untouched, j - 1) + at(untouched, j + 1)) / 2 - at(untouched, j));
+            if (d > best) {
+                best = d;
+                pos = j;
+            }
+        }
+        y[static_cast<size_t>(pos - 1)] = (at(y, pos - 1) + at(y, pos + 1)) / 2;
+    }
+    return y;
+}
+
+// Few distinct values give many equal deviations, where the first must win.
+TEST(FilterSpikes, MatchesThePlainWindowSearch)
+{
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<int> level(0, 3);
+    for (int round = 0; round < 200; ++round) {
+        const int n = 3 + round % 40;
+        const int entry = 1 + round % 9;
+        Values x, y;
+        for (int i = 1; i <= n; ++i) {
+            x.push_back(i);
+            y.push_back(level(rng));
+        }
+        DataStore store;
+        load(store, 1, x, y);
+        const int w = entry == 1 ? 1 : entry - 1;
+        if (filterSpikes(store, entry) == FilterOutcome::TooFewPoints) {
+            EXPECT_LE(n, w + 1);
+            continue;
+        }
+        EXPECT_EQ(ysOf(store, 1), filterReference(y, w)) << "n " << n << " entry " << entry;
     }
 }
 
