@@ -3,6 +3,7 @@
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "data/DataStore.h"
+#include "help/TFormHilfe.h"
 
 
 int main(int argc, char** argv)
@@ -17,10 +18,15 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
 
     DataStore store;
+    // The three windows live for the whole run, created in this order; the
+    // help and graphic windows are only shown and hidden.
     TForm1 mainWindow(store, nullptr, nullptr);
+    TFormHilfe helpWindow;
     TForm2 graphicWindow(store);
+    mainWindow.setHelpWindow(&helpWindow);
     mainWindow.setGraphicWindow(&graphicWindow);
     graphicWindow.addReplotSource(&mainWindow);
+    graphicWindow.addReplotSource(&helpWindow);
     QObject::connect(&mainWindow, &TForm1::closed, &app, &QApplication::quit);
     mainWindow.show();
     if (!request.fileToOpen.empty())

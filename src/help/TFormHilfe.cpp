@@ -93,16 +93,6 @@ TFormHilfe::TFormHilfe(QWidget* parent)
     Buttonschliessen->setToolTip(QStringLiteral("der Hilfeanzeige"));
     connect(Buttonschliessen, &QPushButton::clicked, this, [this] { ButtonschliessenClick(); });
 
-    // Emitted after the window that gains the focus has had its activation
-    // event, so there previousFocus_ still names the window it came from.
-    connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) {
-        // A menu or other popup takes the focus only for a moment; the window
-        // beneath it stays the one the user comes from.
-        if (now && (now->flags() & Qt::Popup) == Qt::Popup)
-            return;
-        previousFocus_ = now;
-    });
-
     FormCreate();
 }
 
@@ -124,12 +114,10 @@ bool TFormHilfe::event(QEvent* event)
 {
     if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
         fitFrameToOuterSize();
-    if (event->type() == QEvent::WindowActivate) {
-        // Coming back from another application is no change of window within
-        // the program: the chapter being read stays in view.
-        if (previousFocus_ && previousFocus_ != windowHandle())
-            FormActivate();
-    }
+    // Every activation, from another window of the program or from another
+    // application, starts again at the freshly built list of titles.
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
     return QWidget::event(event);
 }
 

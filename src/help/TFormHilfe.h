@@ -10,7 +10,6 @@
 // Every control carries its program name as object name, so it can be found
 // with findChild.
 
-#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -21,7 +20,6 @@ class QLabel;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
-class QWindow;
 
 class TFormHilfe : public QWidget {
     Q_OBJECT
@@ -61,7 +59,6 @@ private:
     // The program's window that had the focus before this one, or null when
     // the program was not active; it tells a switch between the program's
     // windows from a return from another application.
-    QPointer<QWindow> previousFocus_;
     bool frameFitted_ = false;
 
     QLabel* LabelThemen = nullptr;
