@@ -17,6 +17,7 @@
 #include "ops/SetManagement.h"
 #include "ops/Smoothing.h"
 #include "plot/PlotCanvas.h"
+#include "widgets/OuterSize.h"
 
 #include <QAction>
 #include <QApplication>
@@ -905,16 +906,8 @@ bool TForm1::event(QEvent* event)
 
 void TForm1::fitFrameToOuterSize()
 {
-    // The window's size counts its frame. The frame is known only once the
-    // window manager has decorated the window; without one the client area
-    // takes the whole size.
-    if (frameFitted_ || !isVisible())
-        return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() <= 0 && frame.height() <= 0)
-        return;
-    frameFitted_ = true;
-    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    if (!frameFitted_)
+        frameFitted_ = ::fitFrameToOuterSize(*this, QSize(kOuterWidth, kOuterHeight));
 }
 
 // --- Set operations ----------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "help/TFormHilfe.h"
 
 #include "help/HelpText.h"
+#include "widgets/OuterSize.h"
 
 #include <QEvent>
 #include <QFont>
@@ -123,16 +124,8 @@ bool TFormHilfe::event(QEvent* event)
 
 void TFormHilfe::fitFrameToOuterSize()
 {
-    // The window's size counts its frame, which is known only once the window
-    // manager has decorated the window; without one the client area takes the
-    // whole size.
-    if (frameFitted_ || !isVisible())
-        return;
-    const QSize frame = frameGeometry().size() - geometry().size();
-    if (frame.width() <= 0 && frame.height() <= 0)
-        return;
-    frameFitted_ = true;
-    resize(kOuterWidth - frame.width(), kOuterHeight - frame.height());
+    if (!frameFitted_)
+        frameFitted_ = ::fitFrameToOuterSize(*this, QSize(kOuterWidth, kOuterHeight));
 }
 
 void TFormHilfe::lieshelpfile()
