@@ -7,6 +7,7 @@
 #include "data/FixedFormat.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "data/VectorState.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -454,20 +455,6 @@ std::string saveTarget(const std::string& path, SaveName naming)
     return std::string(directoryPart(path)) + upperAscii(fileNamePart(path));
 }
 
-// Image code elsewhere in the process (the toolkit's fills and blends) may
-// return with the upper halves of the vector registers in use. Until they are
-// cleared, every plain SSE instruction of the number loops below pays a
-// transition penalty; measured here it made a full save five times slower.
-// The registers carry nothing across a call, so clearing them on entry is
-// free of side effects; without AVX there is nothing to clear.
-void clearUpperVectorState()
-{
-#if defined(__x86_64__) && defined(__GNUC__)
-    static const bool hasAvx = __builtin_cpu_supports("avx");
-    if (hasAvx)
-        asm volatile("vzeroupper");
-#endif
-}
 
 } // namespace
 

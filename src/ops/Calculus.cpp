@@ -2,7 +2,7 @@
 
 #include "data/Numbers.h"
 #include "ops/FloatCheck.h"
-#include "ops/VectorState.h"
+#include "data/VectorState.h"
 
 #include <algorithm>
 #include <string>

@@ -3,7 +3,7 @@
 #include "data/Numbers.h"
 #include "ops/Calculus.h"
 #include "ops/FloatCheck.h"
-#include "ops/VectorState.h"
+#include "data/VectorState.h"
 
 #include <algorithm>
 #include <cmath>

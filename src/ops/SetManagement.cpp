@@ -3,7 +3,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "ops/FloatCheck.h"
-#include "ops/VectorState.h"
+#include "data/VectorState.h"
 
 #include <algorithm>
 #include <string>

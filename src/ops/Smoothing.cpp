@@ -1,7 +1,7 @@
 #include "ops/Smoothing.h"
 
 #include "ops/FloatCheck.h"
-#include "ops/VectorState.h"
+#include "data/VectorState.h"
 
 #include <cmath>
 #include <vector>

@@ -3,7 +3,8 @@
 // Code elsewhere in the process (the toolkit's image fills and blends) may
 // return with the upper halves of the vector registers in use; until they
 // are cleared every plain SSE instruction pays a transition penalty, which
-// made the logarithm of a full set thirty times slower. The registers carry
+// made the logarithm of a full set thirty times slower and a full
+// save five times slower. The registers carry
 // nothing across a call, so clearing them on entry to an operation has no
 // other effect; without AVX there is nothing to clear.
 
