@@ -9,6 +9,7 @@
 
 #include "plot/Canvas.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <cstdint>
@@ -30,4 +31,21 @@ struct GraphicState {
     QString vertHorizCaption = QStringLiteral("&Horiz. Writ.");
     std::string imageFileName;   // image file last opened or saved; empty: ask
     std::string imageOpenName;   // name the image open dialog proposes
+
+    // The editor's drag: the figure drawFigure draws (0 line, 1 rectangle,
+    // 2 ellipse, 3 rounded rectangle), whether a figure or trace is being
+    // dragged, its press point and the end point of the rubber band shown.
+    uint8_t figureKind = 0;
+    bool dragging = false;
+    QPoint startPoint;
+    QPoint movePoint;
+    // The last selection's corners in drag order (press, release); the text
+    // tool records its click in x1, y1.
+    struct SelectionRect {
+        uint16_t x1 = 0;
+        uint16_t y1 = 0;
+        uint16_t x2 = 0;
+        uint16_t y2 = 0;
+    };
+    SelectionRect selectionRect;
 };
