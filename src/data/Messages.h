@@ -25,6 +25,17 @@ inline constexpr std::string_view CannotWriteFile = "Fehler beim Schreiben der D
 inline constexpr std::string_view SetCountTooLarge = "Set %1 of file %2 (line %3) claims %4 points; a set holds at most 10000";
 inline constexpr std::string_view DataFileTooLarge = "File %1 is larger than 256 MB; it cannot be a data file.";
 
+// Image files and printing.
+inline constexpr std::string_view InvalidBitmap = "Bitmap ist ungültig";
+inline constexpr std::string_view JpegError = "JPEG-Fehler #%1";
+inline constexpr std::string_view ImageTooLarge =
+    "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
+inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 1 GB; it cannot be an image the graphic window takes.";
+inline constexpr std::string_view NotARegularFile = "not a regular file";
+inline constexpr std::string_view JpegTooManyScans = "The JPEG file %1 holds more than %2 scans; it was not opened.";
+inline constexpr std::string_view NoDefaultPrinter = "No default printer is set up; nothing was printed.";
+inline constexpr std::string_view PrinterNotStarted = "The printer could not start the print job; nothing was printed.";
+
 // The program's own questions and notices.
 inline constexpr std::string_view CloseQuery = "UNSAVED CHANGES - Close anyway?";
 inline constexpr std::string_view SecondFileSetRange = "The set number must be 1 to 9; no file was read.";

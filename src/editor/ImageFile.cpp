@@ -2,10 +2,137 @@
 
 #include "data/Errors.h"
 #include "data/Messages.h"
+#include "editor/JpegFile.h"
 
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
 #include <QSaveFile>
 
 #include <array>
+#include <cstdlib>
+
+namespace {
+
+constexpr qint64 kMaxImageFileBytes = qint64{1} << 30;
+
+uint32_t le16(const QByteArray& b, qsizetype at)
+{
+    return static_cast<uint8_t>(b[at]) | static_cast<uint32_t>(static_cast<uint8_t>(b[at + 1])) << 8;
+}
+
+uint32_t le32(const QByteArray& b, qsizetype at)
+{
+    return le16(b, at) | le16(b, at + 2) << 16;
+}
+
+[[noreturn]] void invalidBitmap()
+{
+    throw KurvixError(std::string(Messages::InvalidBitmap));
+}
+
+// Checks what the header of a Windows bitmap promises against the bytes there
+// are, so that the decoder never works on a file that ends early and a huge
+// size is refused before memory is taken.
+void checkBitmapHeader(const QByteArray& b, const std::string& name)
+{
+    constexpr qsizetype kFileHeader = 14;
+    if (b.size() < kFileHeader + 12 || b[0] != 'B' || b[1] != 'M')
+        invalidBitmap();
+    const uint32_t dataOffset = le32(b, 10);
+    const uint32_t infoSize = le32(b, kFileHeader);
+    int64_t width = 0, height = 0;
+    uint32_t planes = 0, depth = 0, compression = 0;
+    if (infoSize == 12) {
+        width = le16(b, 18);
+        height = le16(b, 20);
+        planes = le16(b, 22);
+        depth = le16(b, 24);
+    } else if (infoSize >= 40 && infoSize <= 124 && b.size() >= kFileHeader + 40) {
+        width = static_cast<int32_t>(le32(b, 18));
+        height = static_cast<int32_t>(le32(b, 22));
+        planes = le16(b, 26);
+        depth = le16(b, 28);
+        compression = le32(b, 30);
+    } else {
+        invalidBitmap();
+    }
+    const bool topDown = height < 0;
+    height = std::llabs(height);
+    if (width <= 0 || height == 0 || planes != 1)
+        invalidBitmap();
+    const bool rle = compression == 1 || compression == 2;
+    const bool depthFits = (compression == 0 && (depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32))
+        || (compression == 1 && depth == 8) || (compression == 2 && depth == 4)
+        || (compression == 3 && (depth == 16 || depth == 32));
+    if (!depthFits || (rle && topDown))
+        invalidBitmap();
+    if (!imageSizeAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(height)))
+        throw KurvixError(Messages::message(Messages::ImageTooLarge, {name, std::to_string(width), std::to_string(height)}));
+    if (dataOffset < kFileHeader + infoSize || dataOffset >= static_cast<uint64_t>(b.size()))
+        invalidBitmap();
+    if (!rle) {
+        const int64_t rowBytes = (width * depth + 31) / 32 * 4;
+        if (dataOffset + rowBytes * height > b.size())
+            invalidBitmap();
+    }
+}
+
+} // namespace
+
+bool imageSizeAllowed(uint64_t width, uint64_t height)
+{
+    return width >= 1 && height >= 1 && width <= kMaxImageSide && height <= kMaxImageSide
+        && width * height <= kMaxImagePixels;
+}
+
+ImageFormat imageFormatOf(std::string_view fileName)
+{
+    for (size_t i = 0; i + 4 <= fileName.size(); ++i) {
+        if (fileName[i] == '.' && (fileName[i + 1] | 0x20) == 'b' && (fileName[i + 2] | 0x20) == 'm'
+            && (fileName[i + 3] | 0x20) == 'p')
+            return ImageFormat::Bmp;
+    }
+    return ImageFormat::Jpeg;
+}
+
+QByteArray readWholeImageFile(const std::string& path)
+{
+    const QString name = QFile::decodeName(QByteArray::fromStdString(path));
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError(Messages::message(Messages::CannotOpenFile, {path, file.errorString().toStdString()}));
+    // A device or FIFO could block or never end.
+    if (!QFileInfo(name).isFile())
+        throw FileError(Messages::message(Messages::CannotOpenFile, {path, std::string(Messages::NotARegularFile)}));
+    if (file.size() > kMaxImageFileBytes)
+        throw FileError(Messages::message(Messages::ImageFileTooLarge, {path}));
+    return file.readAll();
+}
+
+QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages)
+{
+    checkBitmapHeader(bytes, nameForMessages);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    // The header check bounds the size; an RGB32 picture of the largest
+    // allowed size needs 256 MB.
+    reader.setAllocationLimit(512);
+    const QImage image = reader.read();
+    if (image.isNull())
+        invalidBitmap();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QImage readImageFile(const std::string& path, ImageFormat format)
+{
+    const QByteArray bytes = readWholeImageFile(path);
+    return format == ImageFormat::Bmp ? decodeBitmap(bytes, path) : decodeJpeg(bytes, path);
+}
 
 bool hasAtMostColours(const QImage& image, int limit)
 {
@@ -44,6 +171,9 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
     if (written) {
         if (format == ImageFormat::Bmp) {
             written = image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
+        } else if (format == ImageFormat::Jpeg) {
+            const QByteArray jpeg = encodeJpeg(image, 90);
+            written = file.write(jpeg) == jpeg.size();
         } else if (hasAtMostColours(image, 256)) {
             // A lighter compression than the default: twice as fast for a
             // plot, and the file grows from about 4 to 7 KB.

@@ -1,18 +1,48 @@
 #pragma once
 
-// Writing the canvas to an image file.
+// Image files of the graphic window and the command line: bitmaps and JPEG
+// files read and written, PNG written.
 
+#include <QByteArray>
 #include <QImage>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
-enum class ImageFormat { Bmp, Png };
+enum class ImageFormat { Bmp, Png, Jpeg };
 
-// Writes `image` under exactly the name `path`: a 24-bit bitmap, or a PNG that
+// The largest picture the canvas takes: sizes are 16-bit, and the pixel count
+// is capped so that a file's header cannot make the program claim gigabytes.
+constexpr uint32_t kMaxImageSide = 65535;
+constexpr uint64_t kMaxImagePixels = uint64_t{1} << 26;
+bool imageSizeAllowed(uint64_t width, uint64_t height);
+
+// The graphic window's file-type rule: a name containing ".BMP" (in any case)
+// is a bitmap file, every other name a JPEG file.
+ImageFormat imageFormatOf(std::string_view fileName);
+
+// Writes `image` under exactly the name `path`: a 24-bit bitmap; a PNG that
 // stores a palette when the image has at most 256 colours (a plot has a
-// handful, so this is exact, several times faster and smaller). The file is
-// replaced only when the whole image was written; FileError otherwise.
+// handful, so this is exact, several times faster and smaller); or a JPEG of
+// quality 90 (see JpegFile.h). The file is replaced only when the whole image
+// was written; FileError otherwise, KurvixError "JPEG-Fehler #n" when the
+// encoder fails (a side beyond the format's 65500 pixels).
 void writeImageFile(const QImage& image, const std::string& path, ImageFormat format);
+
+// Reads a bitmap or JPEG file (Png is not read) as an opaque RGB32 image.
+// FileError when the file cannot be opened, is no regular file or is larger
+// than 1 GB; KurvixError "Bitmap ist ungültig" for a bitmap file that is not a
+// complete Windows bitmap (wrong signature or header, unknown depth or
+// compression, pixel data shorter than the header says), "JPEG-Fehler #n" as
+// JpegFile.h says, and a message naming the size for a picture larger than
+// imageSizeAllowed. The size is checked from the header before any pixel
+// memory is taken.
+QImage readImageFile(const std::string& path, ImageFormat format);
+QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages);
+
+// The whole file, with the checks readImageFile names.
+QByteArray readWholeImageFile(const std::string& path);
 
 // Whether the image holds at most `limit` distinct colours (alpha ignored).
 bool hasAtMostColours(const QImage& image, int limit);

@@ -1,9 +1,13 @@
 #include "data/Errors.h"
 #include "editor/ImageFile.h"
+#include "editor/JpegFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdlib>
 
 #include <gtest/gtest.h>
 
@@ -63,6 +67,116 @@ TEST(ImageFile, FailureLeavesNoFile)
     const std::string path = dir.filePath(QStringLiteral("missing/dir/x.png")).toStdString();
     EXPECT_THROW(writeImageFile(gradient(3), path, ImageFormat::Png), FileError);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+} // namespace
+
+namespace {
+
+// A smooth picture, which JPEG keeps within a few levels.
+QImage smooth(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 255 / width, y * 255 / height, 128));
+    return image;
+}
+
+int largestDifference(const QImage& a, const QImage& b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+std::string testImage(const char* name)
+{
+    return std::string(KURVIX_TEST_FILES) + "/images/" + name;
+}
+
+TEST(ImageFile, FileTypeRule)
+{
+    const std::pair<const char*, ImageFormat> cases[] = {
+        {"plot.bmp", ImageFormat::Bmp},     {"PLOT.BMP", ImageFormat::Bmp},   {"a.Bmp.jpg", ImageFormat::Bmp},
+        {"/x.bmp/photo", ImageFormat::Bmp}, {"photo.jpg", ImageFormat::Jpeg}, {"graph", ImageFormat::Jpeg},
+        {"bmp", ImageFormat::Jpeg},         {"x.bm", ImageFormat::Jpeg},      {"x_bmp", ImageFormat::Jpeg},
+    };
+    for (const auto& [name, format] : cases)
+        EXPECT_EQ(imageFormatOf(name), format) << name;
+}
+
+// Quality 90 with baseline tables, sequential, three components, JFIF.
+TEST(ImageFile, JpegIsBaselineQuality90FullColour)
+{
+    const QByteArray jpeg = encodeJpeg(smooth(40, 30));
+    EXPECT_TRUE(jpeg.startsWith("\xFF\xD8\xFF\xE0")) << "JFIF marker first";
+    EXPECT_EQ(jpeg.mid(6, 5), QByteArray("JFIF", 5));
+    const qsizetype sof = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GE(sof, 0) << "baseline frame";
+    EXPECT_LT(jpeg.indexOf("\xFF\xC2"), 0) << "no progressive frame";
+    EXPECT_EQ(static_cast<uint8_t>(jpeg[sof + 9]), 3) << "components";
+    // The first luminance quantiser is 16 at quality 50, scaled to 20 % at 90.
+    const qsizetype dqt = jpeg.indexOf("\xFF\xDB");
+    ASSERT_GE(dqt, 0);
+    EXPECT_EQ(static_cast<uint8_t>(jpeg[dqt + 5]), 3);
+}
+
+TEST(ImageFile, JpegAndBitmapFilesReadBack)
+{
+    QTemporaryDir dir;
+    const QImage image = smooth(70, 45);
+    const std::string jpeg = dir.filePath(QStringLiteral("photo.jpg")).toStdString();
+    writeImageFile(image, jpeg, ImageFormat::Jpeg);
+    const QImage fromJpeg = readImageFile(jpeg, ImageFormat::Jpeg);
+    ASSERT_EQ(fromJpeg.size(), image.size());
+    EXPECT_EQ(fromJpeg.format(), QImage::Format_RGB32);
+    EXPECT_LE(largestDifference(fromJpeg, image), 8);
+
+    const std::string bmp = dir.filePath(QStringLiteral("plot.bmp")).toStdString();
+    writeImageFile(gradient(3000), bmp, ImageFormat::Bmp);
+    EXPECT_TRUE(samePixels(readImageFile(bmp, ImageFormat::Bmp), gradient(3000)));
+    // Bitmaps that top-down or palette writers produce read as well.
+    QImage indexed = gradient(7).convertToFormat(QImage::Format_Indexed8);
+    const std::string eight = dir.filePath(QStringLiteral("eight.bmp")).toStdString();
+    ASSERT_TRUE(indexed.save(QString::fromStdString(eight), "BMP"));
+    EXPECT_TRUE(samePixels(readImageFile(eight, ImageFormat::Bmp), indexed));
+}
+
+TEST(ImageFile, MalformedFilesAreRefused)
+{
+    const struct {
+        const char* file;
+        ImageFormat format;
+        const char* message; // the start of the text
+    } cases[] = {
+        {"empty.bmp", ImageFormat::Bmp, "Bitmap ist ungültig"},
+        {"garbage.bmp", ImageFormat::Bmp, "Bitmap ist ungültig"},
+        {"truncated.bmp", ImageFormat::Bmp, "Bitmap ist ungültig"},
+        {"text.jpg", ImageFormat::Bmp, "Bitmap ist ungültig"},
+        {"wide.bmp", ImageFormat::Bmp, "The image "},
+        {"huge.bmp", ImageFormat::Bmp, "The image "},
+        {"empty.jpg", ImageFormat::Jpeg, "JPEG-Fehler #"},
+        {"text.jpg", ImageFormat::Jpeg, "JPEG-Fehler #"},
+        {"garbage.bmp", ImageFormat::Jpeg, "JPEG-Fehler #"},
+        {"truncated.jpg", ImageFormat::Jpeg, "JPEG-Fehler #"},
+        {"huge.jpg", ImageFormat::Jpeg, "The image "},
+        {"missing.jpg", ImageFormat::Jpeg, "Datei kann nicht geöffnet werden"},
+    };
+    for (const auto& c : cases) {
+        try {
+            readImageFile(testImage(c.file), c.format);
+            ADD_FAILURE() << c.file << " was read";
+        } catch (const KurvixError& e) {
+            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << c.file << ": " << e.what();
+        }
+    }
+    EXPECT_THROW(readImageFile("/dev/zero", ImageFormat::Jpeg), FileError) << "devices are not read";
 }
 
 } // namespace
