@@ -1,11 +1,14 @@
 #include "app/CanvasView.h"
 
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
 CanvasView::CanvasView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The position labels follow the pointer also while no button is held.
+    setMouseTracking(true);
 }
 
 void CanvasView::setSource(std::function<const QImage&()> source)
@@ -30,4 +33,19 @@ void CanvasView::paintEvent(QPaintEvent* event)
         return;
     QPainter painter(this);
     painter.drawImage(event->rect().topLeft(), source_(), event->rect());
+}
+
+void CanvasView::mousePressEvent(QMouseEvent* event)
+{
+    emit pressed(event->position().toPoint());
+}
+
+void CanvasView::mouseMoveEvent(QMouseEvent* event)
+{
+    emit moved(event->position().toPoint());
+}
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit released(event->position().toPoint());
 }

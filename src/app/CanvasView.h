@@ -1,7 +1,9 @@
 #pragma once
 
 // The graphic window's image control: shows the canvas bitmap at its top-left
-// corner and always has exactly the bitmap's size.
+// corner and always has exactly the bitmap's size. It reports every press,
+// move (with or without a button held) and release in image pixels, whatever
+// the button.
 
 #include <QImage>
 #include <QWidget>
@@ -17,8 +19,16 @@ public:
     void setSource(std::function<const QImage&()> source);
     void refresh();
 
+signals:
+    void pressed(QPoint at);
+    void moved(QPoint at);
+    void released(QPoint at);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     std::function<const QImage&()> source_;

@@ -3,6 +3,8 @@
 #include "app/CanvasView.h"
 #include "app/EtchedGroupBox.h"
 #include "app/ErrorReport.h"
+#include "editor/GraphicEditor.h"
+#include "editor/SystemClipboard.h"
 #include "plot/PlotCanvas.h"
 
 #include <QAction>
@@ -78,7 +80,10 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     setAutoFillBackground(true);
 
     plot_ = std::make_unique<PlotCanvas>(store_, state_);
+    clipboard_ = std::make_unique<SystemClipboard>(QGuiApplication::clipboard());
+    editor_ = std::make_unique<GraphicEditor>(*plot_, state_, *clipboard_);
     plot_->onCanvasReplaced = [this] {
+        editor_->imageReplaced();
         // A new bitmap sets the window back to its standard outer size.
         const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
         resize(QSize(580, 560) - frame);
@@ -199,6 +204,7 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     file->addSeparator()->setObjectName(QStringLiteral("N1"));
     QAction* exit = addItem(file, "Exit1", QStringLiteral("E&xit  Graphics"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(exit, &QAction::triggered, this, &QWidget::hide);
+    wireFileMenu();
     auto* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
     edit->setObjectName(QStringLiteral("Edit1"));
     addItem(edit, "Cut1", QStringLiteral("Cu&t Image"), QKeySequence(Qt::CTRL | Qt::Key_X));
@@ -233,6 +239,7 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
         previousFocus_ = now;
     });
 
+    wireEditor();
     FormCreate();
 }
 
@@ -280,6 +287,7 @@ void TForm2::BnPlotstartClick()
 void TForm2::BnclearClick()
 {
     guarded(this, [this] { plot_->clear(); });
+    editor_->imageReplaced();
     refreshImage();
 }
 

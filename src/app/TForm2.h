@@ -7,20 +7,28 @@
 #include "data/DataStore.h"
 #include "plot/GraphicState.h"
 
+#include <QColor>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFont>
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
 #include <QWindow>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
+class GraphicEditor;
+class SystemClipboard;
 class PlotCanvas;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QGroupBox;
 class QAction;
+class QPrinter;
 
 class TForm2 : public QMainWindow {
     Q_OBJECT
@@ -42,9 +50,57 @@ public:
     // applications do not.
     void addReplotSource(QWidget* window);
 
+    // The File menu (TForm2Files.cpp). The file and print dialogs run through
+    // these hooks, which tests replace: an empty path or false is a cancel.
+    void Open1Click();
+    void Save1Click();
+    void Saveas1Click();
+    void Printbitbybit1Click();
+    using FileChooser = std::function<QString(QFileDialog&)>;
+    using PrintChooser = std::function<bool(QPrinter&)>;
+    void setFileChooser(FileChooser chooser);
+    void setPrintChooser(PrintChooser chooser);
+
     // The handlers of the window's own controls, callable from tests.
     void BnPlotstartClick();
     void BnclearClick();
+
+    // The editor's controls (TForm2Editor.cpp). Mouse positions are image
+    // pixels.
+    GraphicEditor& editor() { return *editor_; }
+    void BnTextClick();
+    void BnSpurClick();
+    void BnLinieClick();
+    void BnBoxClick();
+    void BnBox2Click();
+    void BnEllipseClick();
+    void FormMouseDown(int x, int y);
+    void FormMouseMove(int x, int y);
+    void FormMouseUp(int x, int y);
+    void BnselectClick();
+    void BnCopyClick();
+    void BnInsertClick();
+    void BnCutClick();
+    void BnClearselClick();
+    void BnCancelClick();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void BnMemoClick();
+    void BnHoldClick();
+    void BnRestoreClick();
+    void BnMemocancelClick();
+    void LineClick();
+    void BnWiminusClick();
+    void BnWiplusClick();
+    void BnStricOKClick();
+    void Font1Click();
+    void VertHorizClick();
+    void colorClick();
+    void Fill1Click();
+    // The font and colour dialogs; tests replace them. Nothing: cancelled.
+    std::function<std::optional<QFont>(const QFont& initial)> fontPicker;
+    std::function<std::optional<QColor>(const QColor& initial)> colourPicker;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -53,14 +109,26 @@ private:
     void FormCreate();
     void refreshImage();
     void syncFromState();
+    void wireEditor();
+    void runEditor(const std::function<void()>& work);
+    void syncEditor();
 
     DataStore& store_;
     GraphicState state_;
     std::unique_ptr<PlotCanvas> plot_;
+    std::unique_ptr<SystemClipboard> clipboard_;
+    std::unique_ptr<GraphicEditor> editor_;
+    QFont fontDialogFont_;
     struct Controls;
     std::unique_ptr<Controls> ui_;
     QSet<QWidget*> replotSources_;
     QPointer<QWindow> previousFocus_;
     bool suppressNextActivation_ = false;
     QElapsedTimer ownShowClock_;
+    // The File menu's dialogs and hooks and the image file's path.
+    struct FileMenu;
+    std::shared_ptr<FileMenu> files_;
+    void wireFileMenu();
+    QFileDialog& imageDialog(QFileDialog::AcceptMode mode);
+    bool chooseSaveName();
 };

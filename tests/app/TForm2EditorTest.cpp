@@ -1,0 +1,162 @@
+#include "app/ErrorReport.h"
+#include "app/TForm2.h"
+#include "editor/GraphicEditor.h"
+#include "plot/PlotCanvas.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TForm2EditorTest : public ::testing::Test {
+protected:
+    DataStore store;
+    TForm2 form{store};
+    QWidget* image = nullptr;
+
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        image = form.findChild<QWidget*>(QStringLiteral("Image"));
+        ASSERT_TRUE(image);
+    }
+    template <class T> T* child(const char* name) { return form.findChild<T*>(QString::fromLatin1(name)); }
+    void click(const char* button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
+    void trigger(const char* action) { child<QAction>(action)->trigger(); }
+    QString label(const char* name) { return child<QLabel>(name)->text(); }
+    bool shown(const char* name) { return child<QWidget>(name)->isVisible(); }
+    QRgb pixel(int x, int y) { return form.plotCanvas().canvas().pixel(x, y) & 0xFFFFFF; }
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mousePress(image, button, {}, from);
+        QTest::mouseMove(image, QPoint((from.x() + to.x()) / 2, from.y()));
+        QTest::mouseMove(image, to);
+        QTest::mouseRelease(image, button, {}, to);
+    }
+};
+
+TEST_F(TForm2EditorTest, EveryButtonDrawsAndTheLabelsFollow)
+{
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        SCOPED_TRACE(button);
+        form.BnclearClick();
+        click("BnLinie");
+        drag({10, 300}, {120, 300}, button);
+        EXPECT_EQ(pixel(60, 300), 0u);
+        EXPECT_EQ(pixel(60, 290), 0xFFFFFFu) << "the rubber band left a trace";
+    }
+    QTest::mousePress(image, Qt::LeftButton, {}, {10, 300});
+    QTest::mouseMove(image, {120, 45});
+    EXPECT_EQ(label("LbXo"), QStringLiteral("Xo 10"));
+    EXPECT_EQ(label("LbYo"), QStringLiteral("Yo 300"));
+    EXPECT_EQ(label("LbX"), QStringLiteral("X   120"));
+    EXPECT_EQ(label("LbY"), QStringLiteral("Y   45"));
+    QTest::mouseRelease(image, Qt::LeftButton, {}, {120, 45});
+}
+
+TEST_F(TForm2EditorTest, TextToolWritesTheTextBox)
+{
+    click("BnText");
+    EXPECT_TRUE(shown("Edit2"));
+    QTest::keyClicks(child<QLineEdit>("Edit2"), QStringLiteral("Hallo"));
+    QTest::mouseClick(image, Qt::LeftButton, {}, {100, 100});
+    int inked = 0;
+    for (int y = 100; y < 120; ++y)
+        for (int x = 100; x < 150; ++x)
+            inked += pixel(x, y) != 0xFFFFFFu;
+    EXPECT_GT(inked, 10);
+    click("BnSpur");
+    EXPECT_FALSE(shown("Edit2"));
+}
+
+TEST_F(TForm2EditorTest, SelectionBoxOpensAndCancelRestores)
+{
+    const QImage before = form.plotCanvas().canvas().image().copy();
+    click("Bnselect");
+    drag({20, 20}, {120, 70});
+    EXPECT_TRUE(shown("GbSelected"));
+    EXPECT_NE(form.plotCanvas().canvas().image(), before);
+    click("BnCancel");
+    EXPECT_FALSE(shown("GbSelected"));
+    EXPECT_EQ(form.plotCanvas().canvas().image(), before);
+
+    drag({20, 20}, {120, 70});
+    auto* box = child<QGroupBox>("GbSelected");
+    QTest::mouseClick(box, Qt::LeftButton, {}, {box->width() / 2, box->height() - 4});
+    EXPECT_FALSE(shown("GbSelected")) << "a click on the box cancels";
+    EXPECT_EQ(form.plotCanvas().canvas().image(), before);
+}
+
+TEST_F(TForm2EditorTest, CopyImageAndPasteThroughTheClipboard)
+{
+    form.plotCanvas().canvas().setPixel(3, 4, qRgb(200, 10, 10));
+    trigger("Copy1");
+    form.BnclearClick();
+    trigger("Paste1");
+    EXPECT_EQ(pixel(3, 4), qRgb(200, 10, 10) & 0xFFFFFF);
+}
+
+TEST_F(TForm2EditorTest, LineBoxSetsTheWidthAndStyle)
+{
+    trigger("Line");
+    EXPECT_TRUE(shown("GBStrich"));
+    EXPECT_EQ(child<QLineEdit>("EdDicke")->text(), QStringLiteral("1"));
+    click("BnWiplus");
+    click("BnWiplus");
+    EXPECT_EQ(child<QLineEdit>("EdDicke")->text(), QStringLiteral("3"));
+    child<QRadioButton>("RBdash")->setChecked(true);
+    auto* box = child<QGroupBox>("GBStrich");
+    QTest::mouseClick(box, Qt::LeftButton, {}, {box->width() - 6, 30});
+    EXPECT_FALSE(shown("GBStrich")) << "a click on the box is OK";
+    EXPECT_EQ(form.plotCanvas().canvas().pen.width, 3);
+    EXPECT_EQ(form.plotCanvas().canvas().pen.style, PenStyle::Dashed);
+}
+
+TEST_F(TForm2EditorTest, BadWidthIsReportedByEveryToolButton)
+{
+    std::string reported;
+    setFailureSink([&](const std::string& m) { reported = m; });
+    child<QLineEdit>("EdDicke")->setText(QStringLiteral("abc"));
+    click("BnEllipse");
+    setFailureSink(nullptr);
+    EXPECT_EQ(reported, "'abc' ist kein gültiger Integerwert");
+    EXPECT_EQ(form.state().toolState, 0);
+}
+
+TEST_F(TForm2EditorTest, MenuSwitchesAndDialogs)
+{
+    trigger("Fill1");
+    EXPECT_EQ(child<QAction>("Fill1")->text(), QStringLiteral("Fill"));
+    trigger("VertHoriz");
+    EXPECT_EQ(child<QAction>("VertHoriz")->text(), QStringLiteral("&Vert. Writ."));
+
+    form.colourPicker = [](const QColor&) { return std::optional<QColor>(QColor(0, 0, 255)); };
+    trigger("color");
+    EXPECT_EQ(form.state().drawingColor, qRgb(0, 0, 255));
+
+    QFont chosen(QStringLiteral("Arial"));
+    chosen.setPixelSize(21);
+    form.fontPicker = [&](const QFont&) { return std::optional<QFont>(chosen); };
+    trigger("Font1");
+    EXPECT_EQ(child<QLineEdit>("Edit2")->font().pixelSize(), 21);
+    EXPECT_EQ(form.plotCanvas().canvas().font.pixelSize, 21);
+    EXPECT_EQ(form.plotCanvas().canvas().font.escapement, 0);
+
+    click("BnMemo");
+    EXPECT_TRUE(shown("GBMemo"));
+    click("BnHold");
+    EXPECT_FALSE(shown("GBMemo"));
+    EXPECT_TRUE(form.editor().imageMemory());
+}
+
+} // namespace
