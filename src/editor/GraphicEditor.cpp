@@ -318,16 +318,16 @@ void GraphicEditor::LineClick()
 
 void GraphicEditor::BnWiminusClick()
 {
+    // A typed width below 1 draws 1 pixel wide, so the buttons count from 1.
     Pen& pen = canvas().pen;
-    if (pen.width > 1)
-        --pen.width;
+    pen.width = pen.width > 1 ? pen.width - 1 : 1;
     state_.lineWidthText = QString::number(pen.width);
 }
 
 void GraphicEditor::BnWiplusClick()
 {
     Pen& pen = canvas().pen;
-    ++pen.width;
+    pen.width = std::max(pen.width, 1) + 1;
     state_.lineWidthText = QString::number(pen.width);
 }
 

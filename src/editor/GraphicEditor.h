@@ -106,6 +106,8 @@ public:
     // The line box: width field, - and +, the style radio buttons, OK.
     void LineClick();
     bool lineBoxShown() const { return lineBoxShown_; }
+    // Width - 1 down to 1, and width + 1 without limit; a typed width below 1
+    // counts as the 1 it draws. EdDicke shows the new width.
     void BnWiminusClick();
     void BnWiplusClick();
     // Width from EdDicke (ConversionError leaves the pen and the open box as

@@ -210,6 +210,19 @@ TEST_F(EditorTest, WidthButtonsAndLineBox)
     editor.BnLinieClick();
     EXPECT_EQ(canvas().pen.width, 4);
 
+    // Widths below 1 draw 1 pixel wide; the buttons go on from there.
+    const std::pair<int, QString> below[] = {{0, QStringLiteral("2")}, {-5, QStringLiteral("2")}};
+    for (const auto& [typed, afterPlus] : below) {
+        canvas().pen.width = typed;
+        editor.BnWiplusClick();
+        EXPECT_EQ(state.lineWidthText, afterPlus) << typed;
+        canvas().pen.width = typed;
+        editor.BnWiminusClick();
+        EXPECT_EQ(state.lineWidthText, QStringLiteral("1")) << typed;
+    }
+    state.lineWidthText = QStringLiteral("4");
+    editor.BnLinieClick();
+
     state.lineWidthText = QStringLiteral("wide");
     editor.LineClick();
     state.lineWidthText = QStringLiteral("wide");
