@@ -1,0 +1,165 @@
+// The graphic window's File menu: open and save the image as a bitmap or
+// JPEG file, and print it pixel by pixel.
+
+#include "app/ErrorReport.h"
+#include "app/FileFilter.h"
+#include "app/TForm2.h"
+#include "data/Errors.h"
+#include "data/Messages.h"
+#include "editor/GraphicEditor.h"
+#include "editor/ImageFileCommands.h"
+#include "editor/ImagePrint.h"
+#include "plot/PlotCanvas.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QScopeGuard>
+
+namespace {
+
+constexpr std::string_view kOpenFilter = "JPEG File |*.jpg|Bitmap Files|*.bmp|All Files|*.*";
+constexpr std::string_view kSaveFilter = "JPEG Files|*.jpg|Bitmap Files|*.bmp|All Files|*.*";
+
+// The dialogs append the default extension to a name typed without one; the
+// handlers do the same for names that come from elsewhere, so "graph" is
+// always the bitmap graph.bmp.
+QString withDefaultExtension(const QString& path)
+{
+    return QFileInfo(path).fileName().contains(QLatin1Char('.')) ? path : path + QStringLiteral(".bmp");
+}
+
+std::string fileSystemName(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+} // namespace
+
+struct TForm2::FileMenu {
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    FileChooser chooseFile;
+    PrintChooser choosePrinter;
+    // The image file as chosen; imageFileName holds its upper-cased form.
+    std::string imagePath;
+};
+
+void TForm2::setFileChooser(FileChooser chooser)
+{
+    files_->chooseFile = std::move(chooser);
+}
+
+void TForm2::setPrintChooser(PrintChooser chooser)
+{
+    files_->choosePrinter = std::move(chooser);
+}
+
+void TForm2::wireFileMenu()
+{
+    files_ = std::make_shared<FileMenu>();
+    files_->chooseFile = [](QFileDialog& dialog) {
+        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    };
+    files_->choosePrinter = [this](QPrinter& printer) {
+        // Without a printer the dialog would offer nothing to print on.
+        if (QPrinterInfo::defaultPrinter().isNull())
+            throw KurvixError(std::string(Messages::NoDefaultPrinter));
+        QPrintDialog dialog(&printer, this);
+        dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
+        return dialog.exec() == QDialog::Accepted;
+    };
+    const std::pair<const char*, void (TForm2::*)()> items[] = {
+        {"Open1", &TForm2::Open1Click},
+        {"Save1", &TForm2::Save1Click},
+        {"Saveas1", &TForm2::Saveas1Click},
+        {"Printbitbybit1", &TForm2::Printbitbybit1Click},
+    };
+    for (const auto& [name, handler] : items) {
+        auto* action = findChild<QAction*>(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
+    }
+}
+
+QFileDialog& TForm2::imageDialog(QFileDialog::AcceptMode mode)
+{
+    const bool save = mode == QFileDialog::AcceptSave;
+    QFileDialog*& dialog = save ? files_->SaveDialog1 : files_->OpenDialog1;
+    if (!dialog) {
+        dialog = new QFileDialog(this, save ? QStringLiteral("Save Image") : QStringLiteral("Open Image"));
+        dialog->setObjectName(save ? QStringLiteral("SaveDialog1") : QStringLiteral("OpenDialog1"));
+        dialog->setAcceptMode(mode);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog->setNameFilters(qtFileFilter(save ? kSaveFilter : kOpenFilter).split(QStringLiteral(";;")));
+        dialog->setDefaultSuffix(QStringLiteral("bmp"));
+    }
+    return *dialog;
+}
+
+void TForm2::Open1Click()
+{
+    QFileDialog& dialog = imageDialog(QFileDialog::AcceptOpen);
+    if (!state_.imageOpenName.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(state_.imageOpenName)));
+    const QString chosen = files_->chooseFile(dialog);
+    if (chosen.isEmpty())
+        return;
+    files_->imagePath = fileSystemName(withDefaultExtension(chosen));
+    openImageFile(*plot_, state_, files_->imagePath);
+    editor_->imageReplaced();
+    refreshImage();
+}
+
+bool TForm2::chooseSaveName()
+{
+    QFileDialog& dialog = imageDialog(QFileDialog::AcceptSave);
+    if (!files_->imagePath.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(files_->imagePath)));
+    const QString chosen = files_->chooseFile(dialog);
+    if (chosen.isEmpty())
+        return false;
+    files_->imagePath = fileSystemName(withDefaultExtension(chosen));
+    rememberImageName(state_, files_->imagePath);
+    return true;
+}
+
+void TForm2::Save1Click()
+{
+    // Reading a data file forgets the image file's name.
+    if (state_.imageFileName.empty() && !chooseSaveName())
+        return;
+    if (files_->imagePath.empty())
+        files_->imagePath = state_.imageFileName;
+    rememberImageName(state_, state_.imageFileName);
+    saveImageFile(*plot_, state_, files_->imagePath);
+}
+
+void TForm2::Saveas1Click()
+{
+    if (!chooseSaveName())
+        return;
+    saveImageFile(*plot_, state_, files_->imagePath);
+}
+
+void TForm2::Printbitbybit1Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!files_->choosePrinter(printer))
+        return;
+    auto* wait = findChild<QLabel*>(QStringLiteral("Pnwait"));
+    wait->show();
+    wait->raise();
+    // The handler keeps the event loop until the job ends; paint the notice now.
+    wait->repaint();
+    const auto hideWait = qScopeGuard([wait] { wait->hide(); });
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw KurvixError(std::string(Messages::PrinterNotStarted));
+    printImagePixels(plot_->canvas().image(), painter);
+    painter.end();
+}

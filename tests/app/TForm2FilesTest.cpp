@@ -1,0 +1,146 @@
+#include "app/ErrorReport.h"
+#include "app/TForm2.h"
+#include "data/DataFilePath.h"
+#include "editor/ImageFile.h"
+#include "plot/PlotCanvas.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage pattern(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 5 % 256, y * 3 % 256, 40));
+    return image;
+}
+
+QByteArray fileStart(const QString& path, int bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(bytes) : QByteArray();
+}
+
+class TForm2Files : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+    // Answers every file dialog with `answer` and counts the dialogs.
+    void answerDialogs(const QString& answer)
+    {
+        form.setFileChooser([this, answer](QFileDialog& dialog) {
+            ++dialogs;
+            EXPECT_EQ(dialog.defaultSuffix(), QStringLiteral("bmp"));
+            return answer;
+        });
+    }
+
+    QTemporaryDir dir;
+    DataStore store;
+    TForm2 form{store};
+    int dialogs = 0;
+};
+
+TEST_F(TForm2Files, OpenedBitmapIsSavedBackWithoutADialog)
+{
+    writeImageFile(pattern(50, 30), path("plot.bmp").toStdString(), ImageFormat::Bmp);
+    const QSize windowSize = form.size();
+    answerDialogs(path("plot.bmp"));
+    form.Open1Click();
+    EXPECT_EQ(form.state().imageFileName, upperAscii(path("plot.bmp").toStdString()));
+    EXPECT_EQ(form.state().canvasWidth, 50);
+    EXPECT_EQ(form.plotCanvas().canvas().image(), pattern(50, 30));
+    EXPECT_EQ(form.size(), windowSize) << "a bitmap keeps the window's size";
+
+    form.plotCanvas().canvas().setPixel(7, 7, qRgb(255, 0, 0));
+    form.Save1Click();
+    EXPECT_EQ(dialogs, 1) << "saved without asking";
+    const QImage back = readImageFile(path("plot.bmp").toStdString(), ImageFormat::Bmp);
+    EXPECT_EQ(back.pixel(7, 7), qRgb(255, 0, 0));
+    EXPECT_FALSE(QFile::exists(path("PLOT.BMP"))) << "the file as chosen, not its upper-cased name";
+}
+
+TEST_F(TForm2Files, OpenedJpegSetsTheCanvasAndWindowSize)
+{
+    writeImageFile(pattern(200, 120), path("photo.jpg").toStdString(), ImageFormat::Jpeg);
+    form.resize(900, 700);
+    answerDialogs(path("photo.jpg"));
+    form.Open1Click();
+    EXPECT_EQ(form.plotCanvas().canvas().image().size(), QSize(200, 120));
+    EXPECT_EQ(form.size(), QSize(580, 560));
+}
+
+TEST_F(TForm2Files, SaveWithoutANameAsksAndACancelWritesNothing)
+{
+    answerDialogs(QString());
+    form.Save1Click();
+    form.Saveas1Click();
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    EXPECT_TRUE(form.state().imageFileName.empty());
+}
+
+// The default extension makes a bare name a bitmap; any other name but one
+// with ".bmp" in it is a JPEG file.
+TEST_F(TForm2Files, SaveAsChoosesTheFormatByName)
+{
+    const struct {
+        const char* typed;
+        const char* written;
+        QByteArray magic;
+    } cases[] = {
+        {"graph", "graph.bmp", "BM"},
+        {"graph.jpg", "graph.jpg", "\xFF\xD8\xFF"},
+        {"old.bmp.keep", "old.bmp.keep", "BM"},
+        {"picture.png", "picture.png", "\xFF\xD8\xFF"},
+    };
+    for (const auto& c : cases) {
+        answerDialogs(path(c.typed));
+        form.findChild<QAction*>(QStringLiteral("Saveas1"))->trigger();
+        EXPECT_EQ(fileStart(path(c.written), c.magic.size()), c.magic) << c.typed;
+        EXPECT_EQ(form.state().imageFileName, upperAscii(path(c.written).toStdString())) << c.typed;
+    }
+}
+
+TEST_F(TForm2Files, PrintsTheImageOrNothingWhenCancelled)
+{
+    auto* wait = form.findChild<QLabel*>(QStringLiteral("Pnwait"));
+    ASSERT_TRUE(wait);
+    for (const bool confirm : {false, true}) {
+        const QString pdf = path(confirm ? "printed.pdf" : "cancelled.pdf");
+        form.setPrintChooser([&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            return confirm;
+        });
+        form.Printbitbybit1Click();
+        EXPECT_FALSE(wait->isVisible());
+        EXPECT_EQ(QFile::exists(pdf), confirm);
+    }
+    QFile file(path("printed.pdf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_TRUE(pdf.contains("/Width 1440")) << "480 pixels as 1440 device pixels";
+}
+
+TEST_F(TForm2Files, PrintingWithoutAPrinterSaysSo)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "a default printer is set up here";
+    std::string message;
+    setFailureSink([&](const std::string& text) { message = text; });
+    form.findChild<QAction*>(QStringLiteral("Printbitbybit1"))->trigger();
+    setFailureSink(nullptr);
+    EXPECT_EQ(message, "No default printer is set up; nothing was printed.");
+}
+
+} // namespace
