@@ -64,6 +64,24 @@ TEST_F(TForm2EditorTest, EveryButtonDrawsAndTheLabelsFollow)
     QTest::mouseRelease(image, Qt::LeftButton, {}, {120, 45});
 }
 
+// The window background right of the image belongs to the drawing area; the
+// tool panel does not.
+TEST_F(TForm2EditorTest, BackgroundNextToTheImageDraws)
+{
+    QWidget* client = form.centralWidget();
+    ASSERT_GT(client->width() - 58, 490);
+    click("BnLinie");
+    QTest::mousePress(client, Qt::LeftButton, {}, {488, 200});
+    QTest::mouseMove(client, {400, 200});
+    QTest::mouseRelease(client, Qt::LeftButton, {}, {400, 200});
+    EXPECT_EQ(pixel(420, 200), 0u);
+    EXPECT_EQ(label("LbXo"), QStringLiteral("Xo 488"));
+
+    auto* panel = child<QWidget>("Panel1");
+    QTest::mouseClick(panel, Qt::LeftButton, {}, {20, 290});
+    EXPECT_EQ(label("LbXo"), QStringLiteral("Xo 488"));
+}
+
 TEST_F(TForm2EditorTest, TextToolWritesTheTextBox)
 {
     click("BnText");
