@@ -423,7 +423,7 @@ void TForm1::createMenu()
     addItem(file, "Open2nd1", QStringLiteral("Open 2nd file"), {}, &TForm1::Open2nd1Click);
     addItem(file, "Speichernals1", QStringLiteral("Save "), QKeySequence(Qt::CTRL | Qt::Key_S),
             &TForm1::Speichernals1Click);
-    addItem(file, "Drucken1", QStringLiteral("&Print data"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr);
+    addItem(file, "Drucken1", QStringLiteral("&Print data"), QKeySequence(Qt::CTRL | Qt::Key_P), &TForm1::Drucken1Click);
     QAction* exit = addItem(file, "Beenden1", QStringLiteral("Exit Program"), QKeySequence(Qt::CTRL | Qt::Key_Q), nullptr);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 

@@ -27,6 +27,7 @@ class GridModel;
 class QAction;
 class QCheckBox;
 class QFileDialog;
+class QPrinter;
 class QFrame;
 class QGroupBox;
 class QKeyEvent;
@@ -81,6 +82,12 @@ public:
     void Symbole1Click();
     void Hilfe1Click();
     void Info1Click();
+    // "&Print data" (TForm1Print.cpp): the listing of the current set on the
+    // default printer, without a dialog.
+    void Drucken1Click();
+    // Test hook: prepares the printer instead of the default one (to print
+    // into a PDF file).
+    void setPrinterSetup(std::function<void(QPrinter&)> setup) { printerSetup_ = std::move(setup); }
     void ffnen1Click();
     void Open2nd1Click();
     void Bn2ndokClick();
@@ -159,6 +166,7 @@ private:
     QPointer<TForm2> graphicWindow_;
     QPointer<QWidget> helpWindow_;
     FileChooser chooseFile_;
+    std::function<void(QPrinter&)> printerSetup_;
     QColor shownColour_{Qt::black};
     QString saveFileName_;
     QString dialogDirectory_;
