@@ -119,13 +119,11 @@ int runExport(const std::vector<std::string>& args)
         return usage("--export needs an output image and a data file");
     const std::string& out = files[0];
     const std::string kind = upper(out);
-    ImageFormat format = ImageFormat::Png;
-    if (kind.find(".BMP") != std::string::npos)
-        format = ImageFormat::Bmp;
-    else if (kind.find(".PNG") != std::string::npos)
+    // The graphic window's rule, with PNG besides: .BMP a bitmap, every
+    // other name a JPEG file.
+    ImageFormat format = imageFormatOf(kind);
+    if (format != ImageFormat::Bmp && kind.find(".PNG") != std::string::npos)
         format = ImageFormat::Png;
-    else
-        return usage("the output image name must contain .bmp or .png");
 
     // Fonts and images need an application object; the offscreen platform
     // needs no display.
@@ -186,7 +184,8 @@ std::string usageText()
            "      Read IN (into set N onward, as Open 2nd file does; default 1) and write\n"
            "      OUT: a KWT file when the upper-cased name contains .KWT, else X;Y lines.\n"
            "  kurvix --export OUT FILE [--no-date] [--no-filename] [--grid] [--symbol-table]\n"
-           "      Read FILE, plot it and write the image to OUT (.bmp or .png).\n"
+           "      Read FILE, plot it and write the image to OUT: a bitmap when the name\n"
+           "      contains .bmp, PNG when it contains .png, else a JPEG file.\n"
            "      --no-date      leave out date and time\n"
            "      --no-filename  leave out the file name\n"
            "      --grid         plot with grid lines\n"

@@ -4,7 +4,7 @@
 // File / Open does); the other modes run the same routines as the windows and
 // exit without opening one (no display is needed):
 //   --convert IN OUT [--into N]   read IN, write OUT in the layout its name chooses
-//   --export OUT FILE [options]   plot FILE and write the canvas as BMP or PNG
+//   --export OUT FILE [options]   plot FILE and write the canvas as BMP, PNG or JPEG
 //   --help                        list the options
 // A failure prints the message the message box would show on standard error
 // and exits with status 1, writing no output; bad usage exits with status 2.

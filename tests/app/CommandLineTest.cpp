@@ -1,3 +1,5 @@
+#include "editor/ImageFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -59,7 +61,6 @@ TEST_F(CommandLine, HelpAndUsage)
         {QStringLiteral("--convert"), QStringLiteral("only-one")},
         {QStringLiteral("--convert"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("--into")},
         {QStringLiteral("--export"), QStringLiteral("x.png")},
-        {QStringLiteral("--export"), QStringLiteral("x.gif"), QStringLiteral("in.kwt")},
         {QStringLiteral("--export"), QStringLiteral("x.png"), QStringLiteral("in.kwt"), QStringLiteral("--colour")},
     };
     for (const QStringList& args : bad) {
@@ -143,6 +144,15 @@ TEST_F(CommandLine, ExportWritesThePlot)
         // The frame's top-left corner, in the default black pen.
         EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0u) << name;
         EXPECT_EQ(image.pixel(10, 10) & 0xFFFFFF, 0xFFFFFFu) << name;
+    }
+    // Any other name is a JPEG file.
+    for (const char* name : {"plot.jpg", "plot.gif"}) {
+        const ProcessResult r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});
+        ASSERT_EQ(r.status, 0) << name << r.err.toStdString();
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(file.read(3) == QByteArray("\xFF\xD8\xFF")) << name;
+        EXPECT_EQ(readImageFile(path(name).toStdString(), ImageFormat::Jpeg).size(), QSize(480, 480)) << name;
     }
     const ProcessResult table = kurvix({QStringLiteral("--export"), path("table.png"), path("p.kwt"), QStringLiteral("--symbol-table")});
     ASSERT_EQ(table.status, 0) << table.err.toStdString();
