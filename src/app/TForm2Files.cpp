@@ -109,7 +109,9 @@ void TForm2::Open1Click()
     const QString chosen = files_->chooseFile(dialog);
     if (chosen.isEmpty())
         return;
-    files_->imagePath = fileSystemName(withDefaultExtension(chosen));
+    // A file chosen as it is opens as it is, also without an extension.
+    const QString path = QFileInfo::exists(chosen) ? chosen : withDefaultExtension(chosen);
+    files_->imagePath = fileSystemName(path);
     openImageFile(*plot_, state_, files_->imagePath);
     editor_->imageReplaced();
     refreshImage();

@@ -30,7 +30,7 @@ inline constexpr std::string_view InvalidBitmap = "Bitmap ist ungültig";
 inline constexpr std::string_view JpegError = "JPEG-Fehler #%1";
 inline constexpr std::string_view ImageTooLarge =
     "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
-inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 1 GB; it cannot be an image the graphic window takes.";
+inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 512 MB; it cannot be an image the graphic window takes.";
 inline constexpr std::string_view NotARegularFile = "not a regular file";
 inline constexpr std::string_view JpegTooManyScans = "The JPEG file %1 holds more than %2 scans; it was not opened.";
 inline constexpr std::string_view NoDefaultPrinter = "No default printer is set up; nothing was printed.";

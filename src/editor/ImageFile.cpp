@@ -15,7 +15,8 @@
 
 namespace {
 
-constexpr qint64 kMaxImageFileBytes = qint64{1} << 30;
+// Twice the largest bitmap the canvas takes (64 M pixels of 4 bytes).
+constexpr qint64 kMaxImageFileBytes = qint64{512} << 20;
 
 uint32_t le16(const QByteArray& b, qsizetype at)
 {

@@ -32,7 +32,7 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
 
 // Reads a bitmap or JPEG file (Png is not read) as an opaque RGB32 image.
 // FileError when the file cannot be opened, is no regular file or is larger
-// than 1 GB; KurvixError "Bitmap ist ungültig" for a bitmap file that is not a
+// than 512 MB; KurvixError "Bitmap ist ungültig" for a bitmap file that is not a
 // complete Windows bitmap (wrong signature or header, unknown depth or
 // compression, pixel data shorter than the header says), "JPEG-Fehler #n" as
 // JpegFile.h says, and a message naming the size for a picture larger than

@@ -68,6 +68,22 @@ TEST_F(TForm2Files, OpenedBitmapIsSavedBackWithoutADialog)
     EXPECT_FALSE(QFile::exists(path("PLOT.BMP"))) << "the file as chosen, not its upper-cased name";
 }
 
+// A name typed without an extension opens the bitmap of that name; a file
+// chosen as it is opens as it is, here as a JPEG file.
+TEST_F(TForm2Files, OpenAppliesTheDefaultExtensionOnlyToNewNames)
+{
+    writeImageFile(pattern(11, 12), path("shot.bmp").toStdString(), ImageFormat::Bmp);
+    writeImageFile(pattern(13, 14), path("shot").toStdString(), ImageFormat::Jpeg);
+    const std::pair<const char*, QSize> cases[] = {{"shot", {13, 14}}, {"other", {11, 12}}};
+    QFile::copy(path("shot.bmp"), path("other.bmp"));
+    for (const auto& [typed, size] : cases) {
+        answerDialogs(path(typed));
+        form.Open1Click();
+        EXPECT_EQ(form.plotCanvas().canvas().image().size(), size) << typed;
+    }
+    EXPECT_TRUE(form.state().imageFileName.ends_with("/OTHER.BMP"));
+}
+
 TEST_F(TForm2Files, OpenedJpegSetsTheCanvasAndWindowSize)
 {
     writeImageFile(pattern(200, 120), path("photo.jpg").toStdString(), ImageFormat::Jpeg);
