@@ -23,10 +23,19 @@ void PrinterStream::writeRun(QStringView run)
 {
     const int pageWidth = surface_.pageSize().width();
     while (!run.isEmpty()) {
-        // The longest start of the run that fits the rest of the line, found
-        // by halving; widths grow with the length, whatever the font.
+        // Mostly the whole run fits. Otherwise the longest start that fits the
+        // rest of the line is found by halving; widths grow with the length,
+        // whatever the font.
+        const QString whole = run.toString();
+        const int wholeWidth = surface_.textWidth(whole);
+        if (x_ + wholeWidth <= pageWidth) {
+            surface_.drawText(x_, y_, whole);
+            x_ += wholeWidth;
+            lineHasText_ = true;
+            return;
+        }
         qsizetype fits = 0;
-        qsizetype low = 1, high = run.size();
+        qsizetype low = 1, high = run.size() - 1;
         while (low <= high) {
             const qsizetype mid = (low + high) / 2;
             if (x_ + surface_.textWidth(run.left(mid).toString()) <= pageWidth) {
