@@ -53,8 +53,10 @@ TEST_F(TForm2Files, OpenedBitmapIsSavedBackWithoutADialog)
 {
     writeImageFile(pattern(50, 30), path("plot.bmp").toStdString(), ImageFormat::Bmp);
     const QSize windowSize = form.size();
+    form.plotCanvas().canvas().pen.width = 5;
     answerDialogs(path("plot.bmp"));
     form.Open1Click();
+    EXPECT_EQ(form.plotCanvas().canvas().pen, Pen{}) << "a new picture's canvas starts afresh";
     EXPECT_EQ(form.state().imageFileName, upperAscii(path("plot.bmp").toStdString()));
     EXPECT_EQ(form.state().canvasWidth, 50);
     EXPECT_EQ(form.plotCanvas().canvas().image(), pattern(50, 30));

