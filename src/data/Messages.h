@@ -46,6 +46,16 @@ inline constexpr std::string_view InsertTooLarge =
 inline constexpr std::string_view ThinningFactor =
     "The factor must be a whole number of at least 1; no point was removed.";
 
+// Every message above, for the help text's chapter on failures. The second
+// form of the numeric-input message only adds the file and line.
+inline constexpr std::string_view all[] = {
+    NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow,
+    InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
+    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, JpegTooManyScans,
+    NoDefaultPrinter, PrinterNotStarted,
+    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
+};
+
 // Replaces %1, %2, ... in order by the given arguments.
 std::string message(std::string_view pattern, std::initializer_list<std::string_view> args);
 

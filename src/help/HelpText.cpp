@@ -623,6 +623,18 @@ nennt den Grund:
   siehe Satz kopieren und Filter.
 "Bitmap ist ungültig", "JPEG-Fehler #...": die Bilddatei
   ist nicht lesbar; das Bild bleibt unverändert.
+"The image ... is ... x ... pixels; the graphic window
+  takes at most 65535 pixels a side and 67108864 in all.
+  It was not opened.", "File ... is larger than 512 MB;
+  it cannot be an image the graphic window takes.",
+"The JPEG file ... holds more than ... scans; it was not
+  opened.": das Bild ist zu groß oder ungewöhnlich
+  aufgebaut.
+"not a regular file": der Name bezeichnet einen Ordner
+  oder ein Gerät, keine Datei.
+"No default printer is set up; nothing was printed.",
+"The printer could not start the print job; nothing was
+  printed.": kein Drucker eingerichtet oder nicht bereit.
 
 [] Zum guten Schluss...
 

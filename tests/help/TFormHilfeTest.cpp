@@ -242,13 +242,7 @@ TEST(HelpText, FailureChapterListsTheMessages)
     ASSERT_GE(start, 0);
     // Line breaks and indents of the chapter read as single blanks.
     const QString chapter = text.mid(start).simplified();
-    const std::string_view messages[] = {
-        Messages::NotAnInteger, Messages::InvalidFloatOperation, Messages::FloatDivisionByZero,
-        Messages::InvalidNumericInput, Messages::CannotOpenFile, Messages::CannotCreateFile,
-        Messages::CannotWriteFile, Messages::SetCountTooLarge, Messages::DataFileTooLarge,
-        Messages::CloseQuery, Messages::SecondFileSetRange,
-    };
-    for (std::string_view message : messages) {
+    for (std::string_view message : Messages::all) {
         for (const QString& piece :
              QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size()))
                  .split(QRegularExpression(QStringLiteral("%\\d|\\n")), Qt::SkipEmptyParts)) {
