@@ -4,9 +4,6 @@
 #include <cmath>
 #include <numeric>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 DataStore::DataStore()
 {
@@ -48,63 +45,76 @@ void exchangeSortReference(double* xs, double* ys, int n)
 
 namespace {
 
-// First j >= from with xs[j] < c, or n. Eight values are compared per step
-// where SSE2 is there: most of an exchange sort is this search.
-int findLess(const double* xs, int from, int n, double c)
+// The exchange sort "for i, for j >= i: if X(j) < X(i) swap" puts equal X
+// values in an order of its own. Followed token by token it costs millions of
+// swaps; the order of one group of equal X values v follows from far less:
+//
+// - Only tokens of value <= v matter. Call the smaller ones S, the group's
+//   own E. Larger tokens never change where an E stands relative to the
+//   others, nor which S is consumed next.
+// - Each pass that places a value below v consumes the first remaining S.
+//   When E tokens stand before it, the first of them is the running minimum
+//   when the scan reaches it; it is swapped on to the place of that S, past
+//   the other E tokens in between. So the leading run of E tokens turns by one.
+// - Once no S is left, the E tokens are placed in the order they then have.
+//
+// So, taking the group's tokens in their original order: append each token
+// to a ring, then turn the ring by the number of smaller values between this
+// token and the next one of the group (after the last one: up to the end).
+// The counts come from a Fenwick tree over the positions of smaller values.
+// `order` holds the indices sorted by X and, within equal X, by position; it
+// is rearranged into the exchange sort's order.
+void exchangeOrderOfEqualX(const double* xs, std::vector<int>& order)
 {
-    int j = from;
-#ifdef __SSE2__
-    const __m128d cc = _mm_set1_pd(c);
-    for (; j + 8 <= n; j += 8) {
-        const __m128d a = _mm_cmplt_pd(_mm_loadu_pd(xs + j), cc);
-        const __m128d b = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 2), cc);
-        const __m128d d = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 4), cc);
-        const __m128d e = _mm_cmplt_pd(_mm_loadu_pd(xs + j + 6), cc);
-        if (_mm_movemask_pd(_mm_or_pd(_mm_or_pd(a, b), _mm_or_pd(d, e))) != 0)
-            break;
-    }
-#endif
-    for (; j < n; ++j)
-        if (xs[j] < c)
-            return j;
-    return n;
-}
-
-// Follows the exchange sort exactly, pass by pass. Pass i swaps every later X
-// below the running value into place i; once the running value equals the
-// smallest X of the rest (known from a sorted copy, since the rest always
-// holds the same values), no later X can be below it and the pass ends early.
-// With few distinct values the swaps are rare and the search dominates; with
-// many, swaps come every few places and the plain loop is quicker.
-void exactExchangeSort(double* xs, double* ys, int n, const std::vector<double>& sortedX)
-{
-    int distinctValues = n > 0 ? 1 : 0;
-    for (int i = 1; i < n; ++i)
-        if (sortedX[static_cast<size_t>(i)] != sortedX[static_cast<size_t>(i - 1)])
-            ++distinctValues;
-    const bool manySwaps = distinctValues > n / 20;
-    for (int i = 0; i < n; ++i) {
-        const double smallest = sortedX[static_cast<size_t>(i)];
-        double c = xs[i];
-        if (manySwaps) {
-            for (int j = i + 1; j < n && c != smallest; ++j)
-                if (xs[j] < c) {
-                    std::swap(xs[i], xs[j]);
-                    std::swap(ys[i], ys[j]);
-                    c = xs[i];
+    const int n = static_cast<int>(order.size());
+    std::vector<int> tree(static_cast<size_t>(n) + 1, 0);
+    auto countBefore = [&tree](int position) { // inserted positions < position
+        int sum = 0;
+        for (int k = position; k > 0; k -= k & -k)
+            sum += tree[static_cast<size_t>(k)];
+        return sum;
+    };
+    auto insert = [&tree, n](int position) {
+        for (int k = position + 1; k <= n; k += k & -k)
+            ++tree[static_cast<size_t>(k)];
+    };
+    std::vector<int> next(static_cast<size_t>(n));
+    std::vector<int> group;
+    int inserted = 0;
+    for (int first = 0; first < n;) {
+        int last = first + 1;
+        while (last < n && !(xs[order[static_cast<size_t>(first)]] < xs[order[static_cast<size_t>(last)]]))
+            ++last;
+        const int size = last - first;
+        if (size > 1) {
+            group.assign(order.begin() + first, order.begin() + last);
+            // The ring as a cyclic list over the group's slots: head is the
+            // first token, tail the one before it.
+            int head = 0;
+            int tail = 0;
+            next[0] = 0;
+            for (int j = 0; j < size; ++j) {
+                if (j > 0) {
+                    next[static_cast<size_t>(tail)] = j;
+                    next[static_cast<size_t>(j)] = head;
+                    tail = j;
                 }
-        } else {
-            int p = i;
-            while (c != smallest) {
-                const int j = findLess(xs, p + 1, n, c);
-                if (j == n)
-                    break;
-                std::swap(xs[i], xs[j]);
-                std::swap(ys[i], ys[j]);
-                c = xs[i];
-                p = j;
+                const int here = group[static_cast<size_t>(j)];
+                const int smallerAfter = j + 1 < size
+                    ? countBefore(group[static_cast<size_t>(j + 1)]) - countBefore(here)
+                    : inserted - countBefore(here);
+                for (int turns = smallerAfter % (j + 1); turns > 0; --turns) {
+                    tail = head;
+                    head = next[static_cast<size_t>(head)];
+                }
             }
+            for (int t = 0, slot = head; t < size; ++t, slot = next[static_cast<size_t>(slot)])
+                order[static_cast<size_t>(first + t)] = group[static_cast<size_t>(slot)];
         }
+        for (int k = first; k < last; ++k)
+            insert(order[static_cast<size_t>(k)]);
+        inserted += size;
+        first = last;
     }
 }
 
@@ -126,28 +136,22 @@ void DataStore::sortSet(int s)
     if (!sorted) {
         std::vector<int> order(static_cast<size_t>(n));
         std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [xp](int a, int b) { return xp[a] < xp[b]; });
+        std::sort(order.begin(), order.end(),
+                  [xp](int a, int b) { return xp[a] < xp[b] || (!(xp[b] < xp[a]) && a < b); });
         bool distinct = true;
-        for (int i = 1; i < n; ++i)
-            if (!(xp[order[static_cast<size_t>(i - 1)]] < xp[order[static_cast<size_t>(i)]])) {
-                distinct = false;
-                break;
-            }
-        if (distinct) {
-            // Only one order is possible, so any sort gives the exchange sort's result.
-            std::vector<double> tmp(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i)
-                tmp[static_cast<size_t>(i)] = xp[order[static_cast<size_t>(i)]];
-            std::copy(tmp.begin(), tmp.end(), xp);
-            for (int i = 0; i < n; ++i)
-                tmp[static_cast<size_t>(i)] = yp[order[static_cast<size_t>(i)]];
-            std::copy(tmp.begin(), tmp.end(), yp);
-        } else {
-            std::vector<double> sortedX(static_cast<size_t>(n));
-            for (int i = 0; i < n; ++i)
-                sortedX[static_cast<size_t>(i)] = xp[order[static_cast<size_t>(i)]];
-            exactExchangeSort(xp, yp, n, sortedX);
-        }
+        for (int i = 1; i < n && distinct; ++i)
+            distinct = xp[order[static_cast<size_t>(i - 1)]] < xp[order[static_cast<size_t>(i)]];
+        // With distinct X only one order is possible, so any sort gives the
+        // exchange sort's result; equal X values need its own order.
+        if (!distinct)
+            exchangeOrderOfEqualX(xp, order);
+        std::vector<double> tmp(static_cast<size_t>(n));
+        for (int i = 0; i < n; ++i)
+            tmp[static_cast<size_t>(i)] = xp[order[static_cast<size_t>(i)]];
+        std::copy(tmp.begin(), tmp.end(), xp);
+        for (int i = 0; i < n; ++i)
+            tmp[static_cast<size_t>(i)] = yp[order[static_cast<size_t>(i)]];
+        std::copy(tmp.begin(), tmp.end(), yp);
     }
 
     int minIndex = 1;

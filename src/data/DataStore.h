@@ -111,8 +111,8 @@ public:
     // records the positions of the smallest and largest Y (ties keep the
     // lowest position; both are 1 for an empty set). Sorted sets cost one
     // pass, sets with distinct X one std::sort; only equal X values need the
-    // exchange sequence, and each of its passes ends once the smallest X of
-    // the rest is in place.
+    // exchange sort's own order, which follows from the number of smaller
+    // values between the tokens of each group (see DataStore.cpp).
     void sortSet(int s);
 
     // Copies label, range, extreme positions, count, flags and points of

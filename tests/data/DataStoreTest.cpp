@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -101,6 +102,44 @@ TEST(DataStore, SortSetMatchesExchangeSort)
         for (int i = 0; i < n; ++i) {
             ASSERT_EQ(store.x(2, i + 1), xs[static_cast<size_t>(i)]) << "round " << round << " i " << i;
             ASSERT_EQ(store.y(2, i + 1), ys[static_cast<size_t>(i)]) << "round " << round << " i " << i;
+        }
+    }
+}
+
+// Larger sets, from a few values repeated often to many values repeated
+// rarely, descending runs and signed zeros, which compare equal.
+TEST(DataStore, SortSetMatchesExchangeSortOnLargeSets)
+{
+    std::mt19937 rng(777);
+    const struct {
+        int n, distinct;
+        bool descending, signedZeros;
+    } cases[] = {
+        {2000, 2, false, false}, {2000, 50, false, false}, {2000, 500, false, false},
+        {2000, 1500, false, false}, {2000, 300, true, false}, {1500, 3, false, true},
+    };
+    for (const auto& c : cases) {
+        Points pts;
+        for (int i = 0; i < c.n; ++i) {
+            double x = std::uniform_int_distribution<int>(0, c.distinct - 1)(rng);
+            if (c.signedZeros && x == 0 && (i & 1))
+                x = -0.0;
+            pts.emplace_back(x, i);
+        }
+        if (c.descending)
+            std::sort(pts.begin(), pts.begin() + c.n / 2, std::greater<>());
+        std::vector<double> xs, ys;
+        for (const auto& [x, y] : pts) {
+            xs.push_back(x);
+            ys.push_back(y);
+        }
+        exchangeSortReference(xs.data(), ys.data(), c.n);
+        DataStore store;
+        load(store, 7, pts);
+        store.sortSet(7);
+        for (int i = 0; i < c.n; ++i) {
+            ASSERT_EQ(store.y(7, i + 1), ys[static_cast<size_t>(i)]) << c.n << "/" << c.distinct << " at " << i;
+            ASSERT_EQ(std::signbit(store.x(7, i + 1)), std::signbit(xs[static_cast<size_t>(i)])) << i;
         }
     }
 }
