@@ -109,8 +109,9 @@ TEST(DataListing, PagesOfFourColumns)
             if (row.contains(QLatin1Char(':')))
                 entries.push_back(static_cast<int>(row.count(QLatin1Char(':'))));
         EXPECT_EQ(entries, c.entriesPerRow) << c.n;
-        if (c.pageBreaks > 0)
+        if (c.pageBreaks > 0) {
             EXPECT_TRUE(rows[64].startsWith(QLatin1Char('\f'))) << c.n;
+        }
     }
     DataStore store;
     fillCount(store, 300);
