@@ -56,9 +56,6 @@ private:
     void fitFrameToOuterSize();
 
     std::array<std::uint16_t, kMaxChapters> chapterStart_{};
-    // The program's window that had the focus before this one, or null when
-    // the program was not active; it tells a switch between the program's
-    // windows from a return from another application.
     bool frameFitted_ = false;
 
     QLabel* LabelThemen = nullptr;
