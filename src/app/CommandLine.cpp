@@ -5,6 +5,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "data/VectorState.h"
 #include "editor/ImageFile.h"
 #include "plot/PlotCanvas.h"
 
@@ -60,6 +61,8 @@ std::string upper(std::string text)
 
 void readInto(DataStore& store, const std::string& path, int firstSet)
 {
+    // The command line's way into the number loops (see data/VectorState.h).
+    clearUpperVectorState();
     if (firstSet < kFirstSet || firstSet > kLastSet)
         throw KurvixError(std::string(Messages::SecondFileSetRange));
     store.loadTargetSet = static_cast<uint8_t>(firstSet);

@@ -1,8 +1,12 @@
 #include "app/ErrorReport.h"
 
 #include "data/Errors.h"
+#include "data/Messages.h"
+#include "data/VectorState.h"
 
 #include <QMessageBox>
+
+#include <new>
 
 namespace {
 std::function<void(const std::string&)>& sink()
@@ -25,11 +29,16 @@ void reportFailure(QWidget* parent, const std::string& message)
 
 bool guarded(QWidget* parent, const std::function<void()>& work)
 {
+    // Every handler starts here: the one place where the windows clear what
+    // the toolkit left in the vector registers (see data/VectorState.h).
+    clearUpperVectorState();
     try {
         work();
         return true;
-    } catch (const std::exception& failure) {
+    } catch (const KurvixError& failure) {
         reportFailure(parent, failure.what());
+    } catch (const std::bad_alloc&) {
+        reportFailure(parent, std::string(Messages::OutOfMemory));
     }
     return false;
 }

@@ -1,14 +1,12 @@
 #include "app/GridModel.h"
 
 #include "data/Cp1252.h"
-#include "data/Numbers.h"
 
 #include <QBrush>
 #include <QGuiApplication>
 #include <QPalette>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -17,135 +15,63 @@ QString toQString(const std::string& bytes)
     return QString::fromStdString(utf8FromCp1252(bytes));
 }
 
-// A grid cell as a number: the first comma counts as the decimal point. Cells
-// are short, so the copy for the comma case stays on the stack; a cell too
-// long for the buffer cannot be a number the grid shows and is parsed as is
-// (a comma then leaves it invalid).
-ParsedNumber parseCell(const std::string& text)
-{
-    const size_t comma = text.find(',');
-    if (comma == std::string::npos)
-        return parseNumber(text);
-    char buffer[128];
-    if (text.size() > sizeof buffer)
-        return parseNumber(text);
-    std::memcpy(buffer, text.data(), text.size());
-    buffer[comma] = '.';
-    return parseNumber(std::string_view(buffer, text.size()));
-}
-
 } // namespace
 
 GridModel::GridModel(QObject* parent)
     : QAbstractTableModel(parent)
 {
-    header_[0] = "[0]";
-}
-
-void GridModel::resizeRows(int dataRows)
-{
-    rows_.resize(static_cast<size_t>(std::max(dataRows, 0)));
 }
 
 void GridModel::setGridRowCount(int rowsWithHeader)
 {
     const int wanted = std::max(rowsWithHeader - 1, 0);
-    const int now = static_cast<int>(rows_.size());
+    const int now = rowCount();
     if (wanted > now) {
         beginInsertRows({}, now, wanted - 1);
-        resizeRows(wanted);
+        text_.setGridRowCount(rowsWithHeader);
         endInsertRows();
     } else if (wanted < now) {
         beginRemoveRows({}, wanted, now - 1);
-        resizeRows(wanted);
+        text_.setGridRowCount(rowsWithHeader);
         endRemoveRows();
     }
 }
 
-std::string& GridModel::textAt(int column, int modelRow)
-{
-    Row& row = rows_[static_cast<size_t>(modelRow)];
-    return column == 1 ? row.x : row.y;
-}
-
-std::string GridModel::cellText(int column, int row) const
-{
-    if (column < 0 || column >= kColumns || row < 0 || row >= gridRowCount())
-        return {};
-    if (row == 0)
-        return header_[column];
-    const Row& r = rows_[static_cast<size_t>(row - 1)];
-    if (column == 0)
-        return r.numbered ? std::to_string(row) : std::string();
-    return column == 1 ? r.x : r.y;
-}
-
 void GridModel::setCellText(int column, int row, std::string_view text)
 {
-    if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount())
+    if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount() || text_.dataText(column, row) == text)
         return;
-    std::string& cell = textAt(column, row - 1);
-    if (cell == text)
-        return;
-    cell.assign(text);
+    text_.setCellText(column, row, text);
     const QModelIndex i = index(row - 1, column);
     emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
 }
 
 void GridModel::setHeaderText(int column, std::string_view text)
 {
-    if (column < 0 || column >= kColumns || header_[column] == text)
+    if (column < 0 || column >= kColumns || text_.cellText(column, 0) == text)
         return;
-    header_[column].assign(text);
+    text_.setHeaderText(column, text);
     emit headerDataChanged(Qt::Horizontal, column, column);
 }
 
 void GridModel::showPoints(const double* xs, const double* ys, int n)
 {
-    n = std::max(n, 0);
     beginResetModel();
-    header_[0] = "[" + std::to_string(n) + "]";
-    resizeRows(n + kEmptyRowsBelow);
-    for (int r = 0; r < n; ++r) {
-        Row& row = rows_[static_cast<size_t>(r)];
-        row.numbered = true;
-        row.x = formatShown(xs[r], 5);
-        row.y = formatShown(ys[r], 5);
-    }
-    for (size_t r = static_cast<size_t>(n); r < rows_.size(); ++r) {
-        rows_[r].x.clear();
-        rows_[r].y.clear();
-    }
+    text_.showPoints(xs, ys, n);
     endResetModel();
 }
 
 int GridModel::readPoints(double* xs, double* ys, int capacity)
 {
-    int k = 0;
-    bool renumbered = false;
-    for (Row& row : rows_) {
-        renumbered |= !row.numbered;
-        row.numbered = true;
-        if (k >= capacity)
-            continue;
-        const ParsedNumber x = parseCell(row.x);
-        if (!x.ok)
-            continue;
-        const ParsedNumber y = parseCell(row.y);
-        if (!y.ok)
-            continue;
-        xs[k] = x.value;
-        ys[k] = y.value;
-        ++k;
-    }
-    if (renumbered && !rows_.empty())
-        emit dataChanged(index(0, 0), index(static_cast<int>(rows_.size()) - 1, 0), {Qt::DisplayRole});
+    const int k = text_.readPoints(xs, ys, capacity);
+    if (text_.lastReadNumberedNewRows() && rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::DisplayRole});
     return k;
 }
 
 int GridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : text_.gridRowCount() - 1;
 }
 
 int GridModel::columnCount(const QModelIndex& parent) const
@@ -161,7 +87,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return toQString(cellText(column, index.row() + 1));
+        return toQString(text_.cellText(column, index.row() + 1));
     case Qt::TextAlignmentRole:
         return column == 0 ? QVariant(int(Qt::AlignCenter)) : QVariant(int(Qt::AlignLeft | Qt::AlignVCenter));
     case Qt::BackgroundRole:
@@ -192,7 +118,7 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 {
     if (orientation == Qt::Horizontal && section >= 0 && section < kColumns) {
         if (role == Qt::DisplayRole)
-            return toQString(header_[section]);
+            return toQString(text_.cellText(section, 0));
         if (role == Qt::TextAlignmentRole)
             return int(Qt::AlignCenter);
         return {};

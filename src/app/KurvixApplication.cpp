@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-#include <exception>
 
 KurvixApplication::KurvixApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -15,11 +14,8 @@ bool KurvixApplication::notify(QObject* receiver, QEvent* event)
 
 bool deliverReportingFailures(QObject* receiver, const std::function<bool()>& deliver)
 {
-    try {
-        return deliver();
-    } catch (const std::exception& failure) {
-        auto* widget = qobject_cast<QWidget*>(receiver);
-        reportFailure(widget ? widget->window() : nullptr, failure.what());
-    }
-    return false;
+    auto* widget = qobject_cast<QWidget*>(receiver);
+    bool handled = false;
+    guarded(widget ? widget->window() : nullptr, [&] { handled = deliver(); });
+    return handled;
 }

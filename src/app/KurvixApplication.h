@@ -14,6 +14,7 @@ public:
     bool notify(QObject* receiver, QEvent* event) override;
 };
 
-// Runs the delivery of an event to receiver; a failure it raises is shown in
-// a message box over the receiver's window and the event counts as unhandled.
+// Runs the delivery of an event to receiver; a failure of the program's own
+// family (as guarded() takes them) is shown in a message box over the
+// receiver's window and the event counts as unhandled.
 bool deliverReportingFailures(QObject* receiver, const std::function<bool()>& deliver);

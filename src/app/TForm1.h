@@ -5,11 +5,16 @@
 // set operations on the right, the set stepper and "Graphic ..." at the
 // bottom, and four hidden group boxes that pop up as in-window dialogs.
 //
-// Every control carries its program name as object name, so it can be found
-// with findChild. The controls write into the store as soon as they change.
+// What a command does with the store lives in src/commands; the handlers
+// here read their controls, run the command and show its outcome. Every
+// control carries its program name as object name.
+//
+// TForm1.cpp: construction, set display and settings; TForm1Grid.cpp: the
+// data grid's keys; TForm1Ops.cpp: the operation buttons and the input box;
+// TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data".
 
 #include "app/TForm2.h"
-#include "data/DataFile.h"
+#include "commands/Workspace.h"
 #include "data/DataStore.h"
 
 #include <QColor>
@@ -19,6 +24,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 class ClickPanel;
@@ -28,7 +34,6 @@ class QAction;
 class QCheckBox;
 class QFileDialog;
 class QPrinter;
-class QFrame;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
@@ -36,6 +41,18 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTableView;
+
+// The operation the input box GbDatok serves.
+enum class DatokMode : uint8_t {
+    None = 0, // at start: OK only closes the box
+    Copy = 1,
+    Insert = 2,
+    Exchange = 3,
+    AddCurve = 4,
+    Calculate = 5,
+    Slope = 7,
+    Filter = 9,
+};
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -49,11 +66,16 @@ public:
     void setHelpWindow(QWidget* helpWindow) { helpWindow_ = helpWindow; }
 
     DataStore& store() { return store_; }
+    Workspace& workspace() { return *ws_; }
     GridModel& gridModel() { return *gridModel_; }
     QTableView* grid() { return SGDATEN; }
 
-    // Fills every control from the store for the current set (sorting it).
+    // Fills every control from the store for the current set (sorting it and
+    // writing the shown axis ends back).
     void showCurrentSet();
+    // Paints the controls from the store and the last set display, writing
+    // nothing into the store.
+    void paintCurrentSet();
     // Replaces the current set's points by the grid's valid rows.
     void readGridIntoSet();
     // The four drawing check boxes into the current set's drawFlags.
@@ -96,9 +118,9 @@ public:
     void SGDATENKeyDown(int key);
     void SGDATENKeyUp(const QKeyEvent& event);
 
-    // The set operations of Panel2. The commands that need an argument open
-    // the input box GbDatok in their mode; its OK (or Return in its edit
-    // field) carries the mode out.
+    // The set operations of Panel2 (TForm1Ops.cpp). The commands that need
+    // an argument open the input box GbDatok in their mode; its OK (or
+    // Return in its edit field) carries the mode out.
     void BnCopyClick();
     void BnEinfClick();
     void BnSatztauschClick();
@@ -117,10 +139,9 @@ public:
     void Button2Click();
     void BnokclearClick();
 
-    // The operation the input box serves: 1 copy, 2 insert, 3 exchange, 4 add
-    // curve, 5 and 7 calculation, 9 filter; 0 (at start) only closes the box.
-    // It keeps its value after the box is closed.
-    uint8_t datokMode = 0;
+    // The operation the input box serves; it keeps its value after the box
+    // is closed.
+    DatokMode datokMode = DatokMode::None;
 
 signals:
     // The main window has closed: the program ends (main() quits on it),
@@ -137,18 +158,21 @@ private:
     void createAxisColumn(QWidget* client);
     void createSetColumn(QWidget* client);
     void createDataColumn(QWidget* client);
+    void createOperationPanel(QWidget* client);
     void createStepper(QWidget* client);
-    void createHiddenBoxes(QWidget* client);
+    void createInfoBox(QWidget* client);
+    void createOperationBoxes(QWidget* client);
+    void createSecondFileBox(QWidget* client);
     void createMenu();
     void connectHandlers();
-    void bindOperationControls();
-    void openDatok(const QString& caption, uint8_t mode);
-    void carryOutCalculation(const std::string& formula);
+    void connectOperations();
+    void keepGridCellOnRefresh();
 
     void colourDisplay();
-    void showAxisEnds(QLineEdit* from, QLineEdit* to, const double& lower, const double& upper);
-    void putText(QLineEdit* edit, const QString& text, void (TForm1::*handler)());
-    void afterRead(const QString& path, const ReadOutcome& outcome);
+    void showOutcome(const Outcome& outcome);
+    void openDatok(DatokMode mode);
+    void closeOperationBox(QGroupBox* box);
+    void afterRead(const QString& path, const Outcome& outcome);
     QFileDialog& openDialog();
     QFileDialog& saveDialog();
     void fitFrameToOuterSize();
@@ -161,8 +185,12 @@ private:
     void EdYAchseChange();
     void EdYvonChange();
     void EdYBisChange();
+    void CBDatumzeitClick();
+    void CBfilenameClick();
 
     DataStore& store_;
+    GridModel* gridModel_ = nullptr;
+    std::unique_ptr<Workspace> ws_;
     QPointer<TForm2> graphicWindow_;
     QPointer<QWidget> helpWindow_;
     FileChooser chooseFile_;
@@ -171,8 +199,9 @@ private:
     QString saveFileName_;
     QString dialogDirectory_;
     bool frameFitted_ = false;
+    int keptCellRow_ = -1;
+    int keptCellColumn_ = -1;
 
-    GridModel* gridModel_ = nullptr;
     GridDelegate* gridDelegate_ = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
@@ -204,33 +233,66 @@ private:
     QGroupBox* GBYDarstellung = nullptr;
     ClickPanel* PnColor = nullptr;
     QCheckBox* CBSymbolzeichnen = nullptr;
+    QPushButton* BnSyminus = nullptr;
     QLabel* LbSyNr = nullptr;
+    QPushButton* BnSyplus = nullptr;
     QCheckBox* CBVerbinden = nullptr;
     QCheckBox* CBKurve = nullptr;
     QCheckBox* CBGerade = nullptr;
 
-    // Data column and stepper.
+    // Data column, operation buttons and stepper.
     QGroupBox* GBDatensatz = nullptr;
     QTableView* SGDATEN = nullptr;
+    QPushButton* BnCopy = nullptr;
+    QPushButton* BnEinf = nullptr;
+    QPushButton* BnSatztausch = nullptr;
+    QPushButton* Bnrech = nullptr;
+    QPushButton* BnTAUSCH = nullptr;
+    QPushButton* BnAddY = nullptr;
+    QPushButton* BnAbl = nullptr;
+    QPushButton* BnIntegral = nullptr;
+    QPushButton* BnDrift = nullptr;
+    QPushButton* Bnglaett = nullptr;
+    QPushButton* Bn = nullptr;
+    QPushButton* BnLoeschen = nullptr;
+    QPushButton* Button1 = nullptr;
     QLabel* LbSatzNr = nullptr;
+    QPushButton* BnSatzplus = nullptr;
+    QPushButton* BnPlotstart = nullptr;
+    QLabel* Lbmessage = nullptr;
 
     // In-window dialogs.
     QGroupBox* GBInfo = nullptr;
     QLabel* Image1 = nullptr;
     QLabel* Lbinfo = nullptr;
+    QPushButton* BnInfook = nullptr;
     QGroupBox* GB2ndfile = nullptr;
     QLineEdit* Ed2nd = nullptr;
-
-    QAction* Grid1 = nullptr;
+    QPushButton* Bn2ndok = nullptr;
+    QPushButton* Bn2ndcancel = nullptr;
 
     // Input box and removal box of the set operations.
     QGroupBox* GbDatok = nullptr;
     QLabel* Lbdatok = nullptr;
     QLineEdit* EdGBDATOK = nullptr;
+    QPushButton* Bndatokok = nullptr;
+    QPushButton* BnDatokabbr = nullptr;
     QGroupBox* GBRemove_Data = nullptr;
     QLineEdit* EdClearvon = nullptr;
     QLineEdit* EdClearbis = nullptr;
     QLineEdit* Edfactor = nullptr;
     QRadioButton* RBrange = nullptr;
-    QLabel* Lbmessage = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Bnokclear = nullptr;
+
+    // Menu items.
+    QAction* ffnen1 = nullptr;
+    QAction* Open2nd1 = nullptr;
+    QAction* Speichernals1 = nullptr;
+    QAction* Drucken1 = nullptr;
+    QAction* Beenden1 = nullptr;
+    QAction* Symbole1 = nullptr;
+    QAction* Grid1 = nullptr;
+    QAction* Hilfe1 = nullptr;
+    QAction* Info1 = nullptr;
 };

@@ -6,9 +6,9 @@
 
 #include "data/DataStore.h"
 #include "plot/GraphicState.h"
+#include "plot/PlotCanvas.h"
 
 #include <QColor>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFont>
 #include <QMainWindow>
@@ -22,7 +22,6 @@
 
 class GraphicEditor;
 class SystemClipboard;
-class PlotCanvas;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -104,9 +103,19 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void FormCreate();
+    void createImage();
+    void createToolPanel();
+    void createLineBox();
+    void createSelectionBox();
+    void createMemoBox();
+    void createWaitPanel();
+    void createMenus();
+    void watchActivation();
+    void canvasReplaced(PlotCanvas::WindowFit fit);
     void refreshImage();
     void syncFromState();
     void wireEditor();
@@ -122,9 +131,13 @@ private:
     struct Controls;
     std::unique_ptr<Controls> ui_;
     QSet<QWidget*> replotSources_;
+    // The window that had the focus last, popups not counted.
     QPointer<QWindow> previousFocus_;
-    bool suppressNextActivation_ = false;
-    QElapsedTimer ownShowClock_;
+    // Set when the window shows itself: the activation that answers this
+    // show must not plot again. Cleared by that activation, or when another
+    // window becomes active first (then that activation is not coming).
+    bool ownActivationPending_ = false;
+    bool frameFitted_ = false;
     // The File menu's dialogs and hooks and the image file's path.
     struct FileMenu;
     std::shared_ptr<FileMenu> files_;

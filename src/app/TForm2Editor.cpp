@@ -7,6 +7,7 @@
 
 #include "app/CanvasView.h"
 #include "app/ErrorReport.h"
+#include "app/TForm2Controls.h"
 #include "editor/GraphicEditor.h"
 #include "plot/PlotCanvas.h"
 
@@ -75,36 +76,34 @@ CanvasFont canvasFontOf(const QFont& font, QRgb colour)
 
 void TForm2::wireEditor()
 {
-    auto button = [this](const char* name) { return findChild<QPushButton*>(QString::fromLatin1(name)); };
-    auto action = [this](const char* name) { return findChild<QAction*>(QString::fromLatin1(name)); };
-    const std::pair<const char*, void (TForm2::*)()> buttons[] = {
-        {"BnText", &TForm2::BnTextClick},       {"BnSpur", &TForm2::BnSpurClick},
-        {"BnLinie", &TForm2::BnLinieClick},     {"BnBox", &TForm2::BnBoxClick},
-        {"BnBox2", &TForm2::BnBox2Click},       {"BnEllipse", &TForm2::BnEllipseClick},
-        {"Bnselect", &TForm2::BnselectClick},   {"BnCopy", &TForm2::BnCopyClick},
-        {"BnInsert", &TForm2::BnInsertClick},   {"BnCut", &TForm2::BnCutClick},
-        {"BnClearsel", &TForm2::BnClearselClick}, {"BnCancel", &TForm2::BnCancelClick},
-        {"BnMemo", &TForm2::BnMemoClick},       {"BnHold", &TForm2::BnHoldClick},
-        {"BnRestore", &TForm2::BnRestoreClick}, {"BnMemocancel", &TForm2::BnMemocancelClick},
-        {"BnWiminus", &TForm2::BnWiminusClick}, {"BnWiplus", &TForm2::BnWiplusClick},
-        {"Bnlineok", &TForm2::BnStricOKClick},
+    const Controls& c = *ui_;
+    const std::pair<QPushButton*, void (TForm2::*)()> buttons[] = {
+        {c.BnText, &TForm2::BnTextClick},         {c.BnSpur, &TForm2::BnSpurClick},
+        {c.BnLinie, &TForm2::BnLinieClick},       {c.BnBox, &TForm2::BnBoxClick},
+        {c.BnBox2, &TForm2::BnBox2Click},         {c.BnEllipse, &TForm2::BnEllipseClick},
+        {c.Bnselect, &TForm2::BnselectClick},     {c.BnCopy, &TForm2::BnCopyClick},
+        {c.BnInsert, &TForm2::BnInsertClick},     {c.BnCut, &TForm2::BnCutClick},
+        {c.BnClearsel, &TForm2::BnClearselClick}, {c.BnCancel, &TForm2::BnCancelClick},
+        {c.BnMemo, &TForm2::BnMemoClick},         {c.BnHold, &TForm2::BnHoldClick},
+        {c.BnRestore, &TForm2::BnRestoreClick},   {c.BnMemocancel, &TForm2::BnMemocancelClick},
+        {c.BnWiminus, &TForm2::BnWiminusClick},   {c.BnWiplus, &TForm2::BnWiplusClick},
+        {c.Bnlineok, &TForm2::BnStricOKClick},
     };
-    for (const auto& [name, handler] : buttons)
-        connect(button(name), &QPushButton::clicked, this, handler);
-    const std::pair<const char*, void (TForm2::*)()> actions[] = {
-        {"Cut1", &TForm2::Cut1Click},   {"Copy1", &TForm2::Copy1Click},         {"Paste1", &TForm2::Paste1Click},
-        {"Font1", &TForm2::Font1Click}, {"VertHoriz", &TForm2::VertHorizClick}, {"Line", &TForm2::LineClick},
-        {"color", &TForm2::colorClick}, {"Fill1", &TForm2::Fill1Click},
+    for (const auto& [b, handler] : buttons)
+        connect(b, &QPushButton::clicked, this, handler);
+    const std::pair<QAction*, void (TForm2::*)()> actions[] = {
+        {c.Cut1, &TForm2::Cut1Click},   {c.Copy1, &TForm2::Copy1Click},         {c.Paste1, &TForm2::Paste1Click},
+        {c.Font1, &TForm2::Font1Click}, {c.VertHoriz, &TForm2::VertHorizClick}, {c.Line, &TForm2::LineClick},
+        {c.color, &TForm2::colorClick}, {c.Fill1, &TForm2::Fill1Click},
     };
-    for (const auto& [name, handler] : actions)
-        connect(action(name), &QAction::triggered, this, handler);
+    for (const auto& [action, handler] : actions)
+        connect(action, &QAction::triggered, this, handler);
 
-    auto* edit2 = findChild<QLineEdit*>(QStringLiteral("Edit2"));
-    connect(edit2, &QLineEdit::textChanged, this, [this](const QString& text) { editor_->textBoxText = text; });
+    connect(c.Edit2, &QLineEdit::textChanged, this, [this](const QString& text) { editor_->textBoxText = text; });
 
     // The image and the window background next to it are one drawing area
     // with the image's origin.
-    auto* image = findChild<CanvasView*>(QStringLiteral("Image"));
+    CanvasView* image = c.Image;
     connect(image, &CanvasView::pressed, this, [this](QPoint p) { FormMouseDown(p.x(), p.y()); });
     connect(image, &CanvasView::moved, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
     connect(image, &CanvasView::released, this, [this](QPoint p) { FormMouseUp(p.x(), p.y()); });
@@ -119,14 +118,13 @@ void TForm2::wireEditor()
             FormMouseUp(p.x(), p.y());
     });
     // The tool panel is no drawing area.
-    new MouseRelay(findChild<QWidget*>(QStringLiteral("Panel1")), [](QEvent::Type, QPoint) {});
+    new MouseRelay(c.Panel1, [](QEvent::Type, QPoint) {});
 
     // A click on a box outside its controls acts as its closing button.
-    const std::pair<const char*, void (TForm2::*)()> boxes[] = {
-        {"GbSelected", &TForm2::BnCancelClick}, {"GBMemo", &TForm2::BnMemocancelClick},
-        {"GBStrich", &TForm2::BnStricOKClick}};
-    for (const auto& [name, handler] : boxes) {
-        auto* box = findChild<QGroupBox*>(QString::fromLatin1(name));
+    const std::pair<QGroupBox*, void (TForm2::*)()> boxes[] = {
+        {c.GbSelected, &TForm2::BnCancelClick}, {c.GBMemo, &TForm2::BnMemocancelClick},
+        {c.GBStrich, &TForm2::BnStricOKClick}};
+    for (const auto& [box, handler] : boxes) {
         new MouseRelay(box, [this, box, handler](QEvent::Type type, QPoint p) {
             if (type == QEvent::MouseButtonRelease && box->rect().contains(p))
                 (this->*handler)();
@@ -155,26 +153,25 @@ void TForm2::runEditor(const std::function<void()>& work)
 void TForm2::syncEditor()
 {
     const GraphicEditor& e = *editor_;
-    const std::pair<const char*, const QString*> labels[] = {
-        {"LbX", &e.labelX()}, {"LbY", &e.labelY()}, {"LbXo", &e.labelXo()}, {"LbYo", &e.labelYo()}};
-    for (const auto& [name, text] : labels) {
-        auto* label = findChild<QLabel*>(QString::fromLatin1(name));
+    const Controls& c = *ui_;
+    const std::pair<QLabel*, const QString*> labels[] = {
+        {c.LbX, &e.labelX()}, {c.LbY, &e.labelY()}, {c.LbXo, &e.labelXo()}, {c.LbYo, &e.labelYo()}};
+    for (const auto& [label, text] : labels) {
         if (label->text() != *text)
             label->setText(*text);
     }
-    const std::pair<const char*, bool> shown[] = {{"Edit2", e.textBoxShown()},
-                                                  {"GbSelected", e.selectedBoxShown()},
-                                                  {"GBMemo", e.memoBoxShown()},
-                                                  {"GBStrich", e.lineBoxShown()}};
-    for (const auto& [name, visible] : shown) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+    const std::pair<QWidget*, bool> shown[] = {{c.Edit2, e.textBoxShown()},
+                                               {c.GbSelected, e.selectedBoxShown()},
+                                               {c.GBMemo, e.memoBoxShown()},
+                                               {c.GBStrich, e.lineBoxShown()}};
+    for (const auto& [widget, visible] : shown) {
         if (widget->isVisibleTo(this) != visible) {
             widget->setVisible(visible);
             if (visible)
                 widget->raise();
         }
     }
-    findChild<QAction*>(QStringLiteral("Fill1"))->setText(e.fillCaption());
+    c.Fill1->setText(e.fillCaption());
     syncFromState();
     refreshImage();
 }
@@ -183,7 +180,7 @@ void TForm2::BnTextClick()
 {
     runEditor([this] { editor_->BnTextClick(); });
     if (editor_->textBoxShown())
-        findChild<QLineEdit*>(QStringLiteral("Edit2"))->setFocus();
+        ui_->Edit2->setFocus();
 }
 
 void TForm2::BnSpurClick() { runEditor([this] { editor_->BnSpurClick(); }); }
@@ -199,7 +196,7 @@ void TForm2::BnselectClick()
 {
     runEditor([this] { editor_->BnselectClick(); });
     if (editor_->textBoxShown())
-        findChild<QLineEdit*>(QStringLiteral("Edit2"))->setFocus();
+        ui_->Edit2->setFocus();
 }
 
 void TForm2::BnCopyClick() { runEditor([this] { editor_->BnCopyClick(); }); }
@@ -221,11 +218,9 @@ void TForm2::BnWiplusClick() { runEditor([this] { editor_->BnWiplusClick(); }); 
 void TForm2::BnStricOKClick()
 {
     PenStyle style = PenStyle::Solid;
-    if (findChild<QRadioButton*>(QStringLiteral("RBsolid"))->isChecked())
-        style = PenStyle::Solid;
-    else if (findChild<QRadioButton*>(QStringLiteral("RBdot"))->isChecked())
+    if (ui_->RBdot->isChecked())
         style = PenStyle::Dotted;
-    else if (findChild<QRadioButton*>(QStringLiteral("RBdash"))->isChecked())
+    else if (ui_->RBdash->isChecked())
         style = PenStyle::Dashed;
     runEditor([this, style] { editor_->BnStricOKClick(style); });
 }
@@ -236,8 +231,7 @@ void TForm2::Font1Click()
     if (!chosen)
         return;
     fontDialogFont_ = *chosen;
-    auto* edit2 = findChild<QLineEdit*>(QStringLiteral("Edit2"));
-    edit2->setFont(*chosen);
+    ui_->Edit2->setFont(*chosen);
     const CanvasFont font = canvasFontOf(*chosen, plot_->canvas().font.colour);
     runEditor([this, font] { editor_->fontChosen(font); });
 }

@@ -2,7 +2,9 @@
 // JPEG file, and print it pixel by pixel.
 
 #include "app/ErrorReport.h"
+#include "app/Dialogs.h"
 #include "app/FileFilter.h"
+#include "app/TForm2Controls.h"
 #include "app/TForm2.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
@@ -63,9 +65,7 @@ void TForm2::setPrintChooser(PrintChooser chooser)
 void TForm2::wireFileMenu()
 {
     files_ = std::make_shared<FileMenu>();
-    files_->chooseFile = [](QFileDialog& dialog) {
-        return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
-    };
+    files_->chooseFile = [](QFileDialog& dialog) { return runFileDialog(dialog); };
     files_->choosePrinter = [this](QPrinter& printer) {
         // Without a printer the dialog would offer nothing to print on.
         if (QPrinterInfo::defaultPrinter().isNull())
@@ -74,16 +74,14 @@ void TForm2::wireFileMenu()
         dialog.setOptions(QAbstractPrintDialog::PrintDialogOptions());
         return dialog.exec() == QDialog::Accepted;
     };
-    const std::pair<const char*, void (TForm2::*)()> items[] = {
-        {"Open1", &TForm2::Open1Click},
-        {"Save1", &TForm2::Save1Click},
-        {"Saveas1", &TForm2::Saveas1Click},
-        {"Printbitbybit1", &TForm2::Printbitbybit1Click},
+    const std::pair<QAction*, void (TForm2::*)()> items[] = {
+        {ui_->Open1, &TForm2::Open1Click},
+        {ui_->Save1, &TForm2::Save1Click},
+        {ui_->Saveas1, &TForm2::Saveas1Click},
+        {ui_->Printbitbybit1, &TForm2::Printbitbybit1Click},
     };
-    for (const auto& [name, handler] : items) {
-        auto* action = findChild<QAction*>(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this, [this, handler] { guarded(this, [this, handler] { (this->*handler)(); }); });
-    }
+    for (const auto& [action, handler] : items)
+        connectGuarded(action, &QAction::triggered, this, handler);
 }
 
 QFileDialog& TForm2::imageDialog(QFileDialog::AcceptMode mode)
@@ -153,7 +151,7 @@ void TForm2::Printbitbybit1Click()
     QPrinter printer(QPrinter::HighResolution);
     if (!files_->choosePrinter(printer))
         return;
-    auto* wait = findChild<QLabel*>(QStringLiteral("Pnwait"));
+    QLabel* wait = ui_->Pnwait;
     wait->show();
     wait->raise();
     // The handler keeps the event loop until the job ends; paint the notice now.

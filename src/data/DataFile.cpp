@@ -7,7 +7,6 @@
 #include "data/FixedFormat.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
-#include "data/VectorState.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -460,7 +459,6 @@ std::string saveTarget(const std::string& path, SaveName naming)
 
 ReadOutcome readDataFile(DataStore& store, const std::string& path)
 {
-    clearUpperVectorState();
     const std::string bytes = readWholeFile(path);
     const std::string upperPath = upperAscii(path);
     const int firstSet = std::max<int>(store.loadTargetSet, kFirstSet);
@@ -488,13 +486,14 @@ namespace {
 
 std::string writeNamed(DataStore& store, const std::string& path, SaveName naming)
 {
-    clearUpperVectorState();
     const std::string target = saveTarget(path, naming);
     const bool kwt = upperAscii(path).find(".KWT") != std::string::npos;
     const std::string bytes = kwt ? kwtBytes(store) : asciiBytes(store);
     replaceFileAtomically(target, bytes);
     store.unsavedChanges = false;
-    store.currentFileName = std::string(fileNamePart(target));
+    // The plot and the listing show the same name whichever way the file
+    // was written.
+    store.currentFileName = upperAscii(fileNamePart(target));
     return target;
 }
 

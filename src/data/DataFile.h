@@ -26,6 +26,7 @@ ReadOutcome readDataFile(DataStore& store, const std::string& path);
 // Writes the store to `path` as KWT (upper-cased name contains ".KWT") or as
 // ASCII X;Y lines. The file is created with its file-name part upper-cased,
 // unless a file exists under the name exactly as given, which is replaced.
+// currentFileName becomes the upper-cased name part of the file written.
 // Returns the path written. On failure (FileError) an existing file is left
 // as it was and unsavedChanges and currentFileName keep their values.
 std::string writeDataFile(DataStore& store, const std::string& path);

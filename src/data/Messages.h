@@ -15,6 +15,7 @@ inline constexpr std::string_view NotAnInteger = "'%1' ist kein gültiger Intege
 inline constexpr std::string_view InvalidFloatOperation = "Ungültige Gleitkommaoperation";
 inline constexpr std::string_view FloatDivisionByZero = "Gleitkommadivision durch Null";
 inline constexpr std::string_view FloatOverflow = "Gleitkommaüberlauf";
+inline constexpr std::string_view OutOfMemory = "Zu wenig Arbeitsspeicher";
 
 // File input and output.
 inline constexpr std::string_view InvalidNumericInput = "Ungültige numerische Eingabe";
@@ -28,6 +29,9 @@ inline constexpr std::string_view DataFileTooLarge = "File %1 is larger than 256
 // Image files and printing.
 inline constexpr std::string_view InvalidBitmap = "Bitmap ist ungültig";
 inline constexpr std::string_view JpegError = "JPEG-Fehler #%1";
+// The same with the file's name on the line below.
+inline constexpr std::string_view InvalidBitmapIn = "Bitmap ist ungültig\n%1";
+inline constexpr std::string_view JpegErrorIn = "JPEG-Fehler #%1\n%2";
 inline constexpr std::string_view ImageTooLarge =
     "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
 inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 512 MB; it cannot be an image the graphic window takes.";
@@ -49,7 +53,7 @@ inline constexpr std::string_view ThinningFactor =
 // Every message above, for the help text's chapter on failures. The second
 // form of the numeric-input message only adds the file and line.
 inline constexpr std::string_view all[] = {
-    NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow,
+    NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow, OutOfMemory,
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
     InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted,

@@ -8,19 +8,6 @@
 
 namespace {
 
-constexpr uint8_t kLineTool = 0;
-constexpr uint8_t kTextTool = 1;
-constexpr uint8_t kBoxTool = 2;
-constexpr uint8_t kRoundBoxTool = 3;
-constexpr uint8_t kEllipseTool = 4;
-constexpr uint8_t kTraceDrawing = 5;
-constexpr uint8_t kTraceReady = 6;
-
-constexpr uint8_t kLine = 0;
-constexpr uint8_t kRectangle = 1;
-constexpr uint8_t kEllipse = 2;
-constexpr uint8_t kRoundRect = 3;
-
 int clampTo(int v, int limit)
 {
     return std::clamp(v, 0, limit);
@@ -46,7 +33,7 @@ void GraphicEditor::penReset()
     plot_.resetPen();
 }
 
-void GraphicEditor::figureTool(uint8_t tool, uint8_t kind)
+void GraphicEditor::figureTool(ToolState tool, FigureKind kind)
 {
     penReset();
     state_.toolState = tool;
@@ -57,22 +44,22 @@ void GraphicEditor::figureTool(uint8_t tool, uint8_t kind)
 void GraphicEditor::BnTextClick()
 {
     penReset();
-    state_.toolState = kTextTool;
+    state_.toolState = ToolState::Text;
     textBoxShown_ = true;
 }
 
-void GraphicEditor::BnSpurClick() { figureTool(kTraceReady, kLine); }
-void GraphicEditor::BnLinieClick() { figureTool(kLineTool, kLine); }
-void GraphicEditor::BnBox2Click() { figureTool(kRoundBoxTool, kRoundRect); }
-void GraphicEditor::BnEllipseClick() { figureTool(kEllipseTool, kEllipse); }
+void GraphicEditor::BnSpurClick() { figureTool(ToolState::TraceReady, FigureKind::Line); }
+void GraphicEditor::BnLinieClick() { figureTool(ToolState::Line, FigureKind::Line); }
+void GraphicEditor::BnBox2Click() { figureTool(ToolState::RoundBox, FigureKind::RoundRect); }
+void GraphicEditor::BnEllipseClick() { figureTool(ToolState::Ellipse, FigureKind::Ellipse); }
 
 void GraphicEditor::BnBoxClick()
 {
     // Select draws its frame with the rectangle tool and its own dotted pen.
     if (!state_.selectMode)
         penReset();
-    state_.toolState = kBoxTool;
-    state_.figureKind = kRectangle;
+    state_.toolState = ToolState::Box;
+    state_.figureKind = FigureKind::Rectangle;
     textBoxShown_ = false;
 }
 
@@ -81,20 +68,18 @@ void GraphicEditor::drawFigure(QPoint from, QPoint to, RasterMode mode)
     Canvas& c = canvas();
     c.pen.mode = mode;
     switch (state_.figureKind) {
-    case kLine:
+    case FigureKind::Line:
         c.moveTo(from.x(), from.y());
         c.lineTo(to.x(), to.y());
         break;
-    case kRectangle:
+    case FigureKind::Rectangle:
         c.rectangle(from.x(), from.y(), to.x(), to.y());
         break;
-    case kEllipse:
+    case FigureKind::Ellipse:
         c.ellipse(from.x(), from.y(), to.x(), to.y());
         break;
-    case kRoundRect:
+    case FigureKind::RoundRect:
         c.roundRect(from.x(), from.y(), to.x(), to.y(), (from.x() - to.x()) / 2, (from.y() - to.y()) / 2);
-        break;
-    default:
         break;
     }
 }
@@ -103,7 +88,7 @@ void GraphicEditor::FormMouseDown(int x, int y)
 {
     labelXo_ = QStringLiteral("Xo ") + QString::number(x);
     labelYo_ = QStringLiteral("Yo ") + QString::number(y);
-    if (state_.toolState == kTextTool) {
+    if (state_.toolState == ToolState::Text) {
         canvas().textOut(x, y, textBoxText);
         state_.selectionRect.x1 = static_cast<uint16_t>(x);
         state_.selectionRect.y1 = static_cast<uint16_t>(y);
@@ -111,8 +96,8 @@ void GraphicEditor::FormMouseDown(int x, int y)
     }
     if (state_.selectMode)
         removeFrame();
-    if (state_.toolState == kTraceReady)
-        state_.toolState = kTraceDrawing;
+    if (state_.toolState == ToolState::TraceReady)
+        state_.toolState = ToolState::TraceDrawing;
     state_.dragging = true;
     canvas().moveTo(x, y);
     state_.startPoint = QPoint(x, y);
@@ -121,11 +106,11 @@ void GraphicEditor::FormMouseDown(int x, int y)
 
 void GraphicEditor::FormMouseMove(int x, int y)
 {
-    if (state_.dragging && state_.toolState != kTraceDrawing) {
+    if (state_.dragging && state_.toolState != ToolState::TraceDrawing) {
         drawFigure(state_.startPoint, state_.movePoint, RasterMode::NotXor);
         state_.movePoint = QPoint(x, y);
         drawFigure(state_.startPoint, state_.movePoint, RasterMode::NotXor);
-    } else if (state_.toolState == kTraceDrawing) {
+    } else if (state_.toolState == ToolState::TraceDrawing) {
         canvas().lineTo(x, y);
     }
     labelX_ = QStringLiteral("X   ") + QString::number(x);
@@ -135,11 +120,11 @@ void GraphicEditor::FormMouseMove(int x, int y)
 void GraphicEditor::FormMouseUp(int x, int y)
 {
     const QPoint at(x, y);
-    const bool figureDrag = state_.dragging && state_.toolState != kTraceDrawing;
+    const bool figureDrag = state_.dragging && state_.toolState != ToolState::TraceDrawing;
     // The window system may deliver a release without a move to its spot.
     if (figureDrag && state_.movePoint != at)
         FormMouseMove(x, y);
-    else if (state_.dragging && state_.toolState == kTraceDrawing && canvas().penPos() != at)
+    else if (state_.dragging && state_.toolState == ToolState::TraceDrawing && canvas().penPos() != at)
         canvas().lineTo(x, y);
 
     if (state_.selectMode) {
@@ -150,7 +135,7 @@ void GraphicEditor::FormMouseUp(int x, int y)
             r.x2 = static_cast<uint16_t>(x);
             r.y2 = static_cast<uint16_t>(y);
             // The rubber band stays as the selection frame.
-            frameShown_ = figureDrag && state_.figureKind == kRectangle;
+            frameShown_ = figureDrag && state_.figureKind == FigureKind::Rectangle;
             frameFrom_ = state_.startPoint;
             frameTo_ = at;
             framePen_ = canvas().pen;
@@ -159,8 +144,8 @@ void GraphicEditor::FormMouseUp(int x, int y)
     } else if (figureDrag) {
         drawFigure(state_.startPoint, at, state_.fillMode ? RasterMode::Copy : RasterMode::NoOp);
     }
-    if (state_.toolState == kTraceDrawing)
-        state_.toolState = kTraceReady;
+    if (state_.toolState == ToolState::TraceDrawing)
+        state_.toolState = ToolState::TraceReady;
     state_.dragging = false;
 }
 
@@ -245,7 +230,8 @@ void GraphicEditor::BnCutClick()
         return;
     const QImage picture = canvas().image().copy(area);
     clipboard_.setImage(picture);
-    plot_.setCanvasSize(static_cast<uint16_t>(area.width()), static_cast<uint16_t>(area.height()));
+    plot_.setCanvasSize(static_cast<uint16_t>(area.width()), static_cast<uint16_t>(area.height()),
+                        PlotCanvas::WindowFit::Keep);
     canvas().copyRect(QRect(QPoint(0, 0), picture.size()), picture, picture.rect());
 }
 
@@ -268,7 +254,7 @@ void GraphicEditor::Cut1Click()
 {
     Copy1Click();
     canvas().pen.style = PenStyle::Dotted;
-    state_.figureKind = kRectangle;
+    state_.figureKind = FigureKind::Rectangle;
     frameShown_ = false;
     const QRect all = canvas().image().rect();
     canvas().copyRect(all, canvas().image(), all, CopyMode::Whiteness);
@@ -298,7 +284,7 @@ void GraphicEditor::BnRestoreClick()
     // would only destroy the one shown.
     if (!imageMemory_)
         return;
-    plot_.setCanvasSize(state_.canvasWidth, state_.canvasHeight);
+    plot_.setCanvasSize(state_.canvasWidth, state_.canvasHeight, PlotCanvas::WindowFit::Keep);
     frameShown_ = false;
     canvas().copyRect(QRect(0, 0, state_.canvasWidth, state_.canvasHeight), *imageMemory_,
                       QRect(0, 0, state_.canvasWidth, state_.canvasHeight));
@@ -318,16 +304,18 @@ void GraphicEditor::LineClick()
 
 void GraphicEditor::BnWiminusClick()
 {
-    // A typed width below 1 draws 1 pixel wide, so the buttons count from 1.
+    // Only drawing treats a typed width below 1 as 1; the buttons count from
+    // the width as it stands.
     Pen& pen = canvas().pen;
-    pen.width = pen.width > 1 ? pen.width - 1 : 1;
+    if (pen.width > 1)
+        --pen.width;
     state_.lineWidthText = QString::number(pen.width);
 }
 
 void GraphicEditor::BnWiplusClick()
 {
     Pen& pen = canvas().pen;
-    pen.width = std::max(pen.width, 1) + 1;
+    ++pen.width;
     state_.lineWidthText = QString::number(pen.width);
 }
 

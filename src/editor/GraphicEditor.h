@@ -50,9 +50,9 @@ public:
     void FormMouseUp(int x, int y);
 
     // The figure of figureKind between the two points in the given mode with
-    // the current pen and brush: 0 a line from `from` (end pixel left out),
-    // 1 rectangle, 2 the inscribed ellipse, 3 a rounded rectangle whose corner
-    // ellipse is half the figure's width and height; other kinds nothing.
+    // the current pen and brush: a line from `from` (end pixel left out), a
+    // rectangle, the inscribed ellipse, or a rounded rectangle whose corner
+    // ellipse is half the figure's width and height.
     void drawFigure(QPoint from, QPoint to, RasterMode mode);
 
     // The text tool's text box: its text is read at each text click.
@@ -106,8 +106,9 @@ public:
     // The line box: width field, - and +, the style radio buttons, OK.
     void LineClick();
     bool lineBoxShown() const { return lineBoxShown_; }
-    // Width - 1 down to 1, and width + 1 without limit; a typed width below 1
-    // counts as the 1 it draws. EdDicke shows the new width.
+    // Width - 1 only while it is above 1, and width + 1 without limit, both
+    // from the width as it stands (a typed 0 or -5 too; only drawing treats
+    // a width below 1 as 1). EdDicke shows the new width.
     void BnWiminusClick();
     void BnWiplusClick();
     // Width from EdDicke (ConversionError leaves the pen and the open box as
@@ -127,7 +128,7 @@ public:
 private:
     Canvas& canvas();
     void penReset();
-    void figureTool(uint8_t tool, uint8_t kind);
+    void figureTool(ToolState tool, FigureKind kind);
     void removeFrame();
     void pasteAt(QPoint topLeft);
 

@@ -28,9 +28,13 @@ uint32_t le32(const QByteArray& b, qsizetype at)
     return le16(b, at) | le16(b, at + 2) << 16;
 }
 
-[[noreturn]] void invalidBitmap()
+// The file's name goes on the line below the message, so the user learns
+// which file is no bitmap.
+[[noreturn]] void invalidBitmap(const std::string& name)
 {
-    throw KurvixError(std::string(Messages::InvalidBitmap));
+    if (name.empty())
+        throw KurvixError(std::string(Messages::InvalidBitmap));
+    throw KurvixError(Messages::message(Messages::InvalidBitmapIn, {name}));
 }
 
 // Checks what the header of a Windows bitmap promises against the bytes there
@@ -40,7 +44,7 @@ void checkBitmapHeader(const QByteArray& b, const std::string& name)
 {
     constexpr qsizetype kFileHeader = 14;
     if (b.size() < kFileHeader + 12 || b[0] != 'B' || b[1] != 'M')
-        invalidBitmap();
+        invalidBitmap(name);
     const uint32_t dataOffset = le32(b, 10);
     const uint32_t infoSize = le32(b, kFileHeader);
     int64_t width = 0, height = 0;
@@ -57,26 +61,26 @@ void checkBitmapHeader(const QByteArray& b, const std::string& name)
         depth = le16(b, 28);
         compression = le32(b, 30);
     } else {
-        invalidBitmap();
+        invalidBitmap(name);
     }
     const bool topDown = height < 0;
     height = std::llabs(height);
     if (width <= 0 || height == 0 || planes != 1)
-        invalidBitmap();
+        invalidBitmap(name);
     const bool rle = compression == 1 || compression == 2;
     const bool depthFits = (compression == 0 && (depth == 1 || depth == 4 || depth == 8 || depth == 16 || depth == 24 || depth == 32))
         || (compression == 1 && depth == 8) || (compression == 2 && depth == 4)
         || (compression == 3 && (depth == 16 || depth == 32));
     if (!depthFits || (rle && topDown))
-        invalidBitmap();
+        invalidBitmap(name);
     if (!imageSizeAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(height)))
         throw KurvixError(Messages::message(Messages::ImageTooLarge, {name, std::to_string(width), std::to_string(height)}));
     if (dataOffset < kFileHeader + infoSize || dataOffset >= static_cast<uint64_t>(b.size()))
-        invalidBitmap();
+        invalidBitmap(name);
     if (!rle) {
         const int64_t rowBytes = (width * depth + 31) / 32 * 4;
         if (dataOffset + rowBytes * height > b.size())
-            invalidBitmap();
+            invalidBitmap(name);
     }
 }
 
@@ -125,7 +129,7 @@ QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages)
     reader.setAllocationLimit(512);
     const QImage image = reader.read();
     if (image.isNull())
-        invalidBitmap();
+        invalidBitmap(nameForMessages);
     return image.convertToFormat(QImage::Format_RGB32);
 }
 

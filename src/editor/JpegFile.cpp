@@ -201,7 +201,10 @@ QImage decodeJpeg(const QByteArray& bytes, const std::string& nameForMessages)
     case Failure::TooManyScans:
         throw KurvixError(Messages::message(Messages::JpegTooManyScans, {nameForMessages, std::to_string(kMaxScans)}));
     default:
-        throw KurvixError(Messages::message(Messages::JpegError, {std::to_string(job->errors.code)}));
+        // The file's name on the line below tells which file is no JPEG.
+        if (nameForMessages.empty())
+            throw KurvixError(Messages::message(Messages::JpegError, {std::to_string(job->errors.code)}));
+        throw KurvixError(Messages::message(Messages::JpegErrorIn, {std::to_string(job->errors.code), nameForMessages}));
     }
 }
 

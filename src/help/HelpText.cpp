@@ -35,33 +35,26 @@ zeigt einen kurzen Hinweis zum Programm.
 
 [] Installation
 
-Eine Installation wie auf anderen Systemen gibt es hier
-nicht: KURVIX ist ein Ordner, und es wird nichts in
-Systemordner kopiert. Öffnen Sie ein Terminal in diesem
-Ordner und geben Sie ein:
+KURVIX wird wie jedes andere Programm über die
+Paketverwaltung installiert. Danach steht es im Menü der
+Arbeitsumgebung unter "Wissenschaft" (oder "Bildung"), und
+ein Doppelklick auf eine KWT-Datei öffnet sie in KURVIX.
 
-    make run
+Aus einem Terminal startet der Befehl
 
-holt fehlende Debian-Pakete nach (als root oder über sudo),
-übersetzt das Programm und startet es;
+    kurvix
 
-    make test
-
-tut dasselbe und lässt danach alle Prüfungen ohne Fenster
-laufen.
-
-Später startet "make run" das Programm ebenso. Das fertige
-Programm ist build/kurvix; mit einer Datendatei aufgerufen
-(build/kurvix MESSUNG.KWT) liest es diese gleich ein.
-"build/kurvix --help" nennt die Befehle ohne Fenster.
+das Programm; mit einer Datendatei aufgerufen
+(kurvix MESSUNG.KWT) liest es diese gleich ein.
+"kurvix --help" nennt die Befehle, die ohne Fenster
+arbeiten.
 
 [] Entfernen des Programm
 
-Löschen Sie einfach den Ordner von KURVIX. Das Programm legt
-außerhalb davon nichts an, weder Einstellungen noch
-Einträge im System. Die Debian-Pakete, die "make run"
-nachgeholt hat, nutzen auch andere Programme; sie können
-bleiben oder mit der Paketverwaltung entfernt werden.
+Entfernen Sie KURVIX mit der Paketverwaltung, mit der es
+installiert wurde. Das Programm legt sonst nichts an, weder
+Einstellungen noch Einträge im System; Ihre Daten- und
+Bilddateien bleiben, wo Sie sie gespeichert haben.
 
 [] Freeware
 
@@ -344,7 +337,7 @@ Satz: Punkte, Beschriftung, Bereich und Schalter wechseln,
 Symbol und Farbe bleiben bei der Nummer. Danach ist der
 eingegebene Satz der aktuelle.
 
-[] Berechnungen (X,Y+-*/...)
+[] Berechnungen (X,Y,+,-,*/...)
 
 "X,Y+-*/..." rechnet alle X oder alle Y des aktuellen
 Satzes um. Tippen Sie eine Formel und drücken Sie "OK" oder
@@ -488,9 +481,9 @@ sich Bilder mit anderen Programmen austauschen.
 
 [] Schrift auswählen (Font)
 
-"&Font" wählt Schrift, Größe, Stil und Farbe des
-Text-Werkzeugs; danach wird waagrecht geschrieben. Nach
-jeder Grafik ist die Schriftfarbe wieder schwarz.
+"&Font" wählt Schrift, Größe und Stil des Text-Werkzeugs;
+danach wird waagrecht geschrieben. Die Farbe der Schrift
+wählt "&Color"; nach jeder Grafik ist sie wieder schwarz.
 
 [] Schreibrichtung horizontal oder vertikal
 
@@ -602,6 +595,8 @@ nennt den Grund:
 "Ungültige Gleitkommaoperation", "Gleitkommadivision durch
   Null": meist sind Anfang und Ende einer Achse gleich.
 "Gleitkommaüberlauf": ein Ergebnis wird zu groß.
+"Zu wenig Arbeitsspeicher": der Befehl braucht mehr
+  Speicher, als frei ist; die Daten bleiben unverändert.
 "Ungültige numerische Eingabe" mit Datei und Zeile: eine
   Zahl der Datei ist unlesbar, etwa mit Dezimalkomma.
 "Datei kann nicht geöffnet werden: ...", "Datei kann nicht
@@ -621,8 +616,9 @@ nennt den Grund:
 "UNSAVED CHANGES - Close anyway?": siehe Programmende.
 "No free set found!", "No data to filter": im Eingabefeld,
   siehe Satz kopieren und Filter.
-"Bitmap ist ungültig", "JPEG-Fehler #...": die Bilddatei
-  ist nicht lesbar; das Bild bleibt unverändert.
+"Bitmap ist ungültig", "JPEG-Fehler #...", darunter der
+  Name der Datei: die Bilddatei ist nicht lesbar (oder keine
+  Datei dieser Art); das Bild bleibt unverändert.
 "The image ... is ... x ... pixels; the graphic window
   takes at most 65535 pixels a side and 67108864 in all.
   It was not opened.", "File ... is larger than 512 MB;

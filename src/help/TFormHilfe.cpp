@@ -1,6 +1,7 @@
 #include "help/TFormHilfe.h"
 
 #include "help/HelpText.h"
+#include "widgets/Controls.h"
 #include "widgets/OuterSize.h"
 
 #include <QEvent>
@@ -16,19 +17,13 @@
 #include <QTextDocument>
 #include <QWindow>
 
+using controls::arial;
+
 namespace {
 
 constexpr int kOuterWidth = 515;
 constexpr int kOuterHeight = 440;
 constexpr int kItemHeight = 16;
-
-QFont arial(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 } // namespace
 

@@ -2,7 +2,6 @@
 
 #include "data/Numbers.h"
 #include "ops/FloatCheck.h"
-#include "data/VectorState.h"
 
 #include <algorithm>
 #include <string>
@@ -29,9 +28,9 @@ void commitToNextSet(DataStore& store, int count, const char* label)
 
 } // namespace
 
-void deriveIntoNextSet(DataStore& store)
+bool deriveIntoNextSet(DataStore& store)
 {
-    clearUpperVectorState();
+    int count = 0;
     if (nextSetTakes(store, 3)) {
         const int c = store.currentSet;
         const int n = store.pointCount[static_cast<size_t>(c)];
@@ -39,7 +38,6 @@ void deriveIntoNextSet(DataStore& store)
         const double* y = store.ys(c);
         double* dx0 = store.xs(0);
         double* dy0 = store.ys(0);
-        int count = 0;
         for (int k = 1; k < n; ++k) {
             const double dx = x[k] - x[k - 1];
             if (dx == 0)
@@ -57,12 +55,13 @@ void deriveIntoNextSet(DataStore& store)
             commitToNextSet(store, count, "Derivative from set # ");
     }
     store.unsavedChanges = true;
+    return count > 0;
 }
 
-void integrateIntoNextSet(DataStore& store)
+bool integrateIntoNextSet(DataStore& store)
 {
-    clearUpperVectorState();
-    if (nextSetTakes(store, 2)) {
+    const bool takes = nextSetTakes(store, 2);
+    if (takes) {
         const int c = store.currentSet;
         const int n = store.pointCount[static_cast<size_t>(c)];
         const double* x = store.xs(c);
@@ -79,6 +78,7 @@ void integrateIntoNextSet(DataStore& store)
         commitToNextSet(store, n - 1, "INTEGRAL from set # ");
     }
     store.unsavedChanges = true;
+    return takes;
 }
 
 int numberErrorPosition(std::string_view t)
@@ -121,7 +121,6 @@ int numberErrorPosition(std::string_view t)
 
 SlopeChange changeSlope(DataStore& store, std::string_view text)
 {
-    clearUpperVectorState();
     std::string t(text);
     if (const size_t comma = t.find(','); comma != std::string::npos)
         t[comma] = '.';

@@ -14,15 +14,16 @@
 // points; an interval of two equal X values has no quotient and is left out,
 // so the result holds one point per interval of distinct X. Sets
 // unsavedChanges in every case; an overflowing quotient throws FloatError
-// and writes nothing.
-void deriveIntoNextSet(DataStore& store);
+// and writes nothing. Returns whether set c + 1 was written.
+bool deriveIntoNextSet(DataStore& store);
 
 // The running trapezoid integral, one point at the right end of every
 // interval (the start point (X1, 0) is not part of it), into set c + 1 with
 // the label "INTEGRAL from set # c". Only when c < 9, set c + 1 is empty and
 // c holds more than one point. Sets unsavedChanges in every case; an
-// overflowing sum throws FloatError and writes nothing.
-void integrateIntoNextSet(DataStore& store);
+// overflowing sum throws FloatError and writes nothing. Returns whether set
+// c + 1 was written.
+bool integrateIntoNextSet(DataStore& store);
 
 struct SlopeChange {
     // Position (from 1) of the first character of the number text that could

@@ -45,17 +45,29 @@ void computeRegression(DataStore& store, int s)
         store.regression = *fit;
 }
 
-RegressionTexts showRegression(DataStore& store)
+namespace {
+
+RegressionTexts textsOf(const RegressionResult& r, int n)
 {
-    computeRegression(store, store.currentSet);
     RegressionTexts texts;
-    const int n = store.curCount();
     texts.n = "n = " + std::to_string(n);
     if (n == 0)
         return texts;
-    const RegressionResult& r = store.regression;
     texts.a = "a = " + formatValue(r.a, 1, displayDecimals(r.a));
     texts.b = "b = " + formatValue(r.b, 1, displayDecimals(r.b));
     texts.r = "r = " + formatValue(r.r, 1, displayDecimals(r.r) + 1);
     return texts;
+}
+
+} // namespace
+
+RegressionTexts showRegression(DataStore& store)
+{
+    computeRegression(store, store.currentSet);
+    return textsOf(store.regression, store.curCount());
+}
+
+RegressionTexts regressionTexts(const DataStore& store, int s)
+{
+    return textsOf(fitLine(store, s).value_or(store.regression), store.pointCount[static_cast<size_t>(s)]);
 }

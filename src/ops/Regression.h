@@ -23,3 +23,6 @@ struct RegressionTexts {
     std::string n, a, b, r;
 };
 RegressionTexts showRegression(DataStore& store);
+// The same texts for set s without storing the fit: an undefined fit shows
+// the record as it stands.
+RegressionTexts regressionTexts(const DataStore& store, int s);

@@ -3,7 +3,6 @@
 #include "data/Numbers.h"
 #include "ops/Calculus.h"
 #include "ops/FloatCheck.h"
-#include "data/VectorState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -40,7 +39,6 @@ ParsedNumber formulaNumber(std::string t)
 
 CalculationResult applyCalculation(DataStore& store, std::string_view formula)
 {
-    clearUpperVectorState();
     const int c = store.currentSet;
     store.sortSet(c);
 

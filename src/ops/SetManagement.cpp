@@ -3,7 +3,6 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "ops/FloatCheck.h"
-#include "data/VectorState.h"
 
 #include <algorithm>
 #include <string>
@@ -24,15 +23,16 @@ int firstFreeSet(const DataStore& store)
     return 0;
 }
 
-void copyToSet(DataStore& store, int target)
+bool copyToSet(DataStore& store, int target)
 {
-    if (namesSet(target) && countOf(store, target) == 0)
-        store.copySet(store.currentSet, target);
+    if (!namesSet(target) || countOf(store, target) != 0)
+        return false;
+    store.copySet(store.currentSet, target);
+    return true;
 }
 
-void insertSet(DataStore& store, int source)
+bool insertSet(DataStore& store, int source)
 {
-    clearUpperVectorState();
     const int c = store.currentSet;
     if (namesSet(source)) {
         const int n = countOf(store, c);
@@ -48,26 +48,27 @@ void insertSet(DataStore& store, int source)
         countOf(store, c) = n + m;
     }
     store.sortSet(c);
+    return namesSet(source);
 }
 
-void exchangeSets(DataStore& store, int other)
+bool exchangeSets(DataStore& store, int other)
 {
     const int c = store.currentSet;
     if (!namesSet(other) || other == c)
-        return;
+        return false;
     store.copySet(other, 0);
     store.copySet(c, other);
     store.copySet(0, c);
     store.currentSet = other;
+    return true;
 }
 
-void addCurve(DataStore& store, int other)
+bool addCurve(DataStore& store, int other)
 {
-    clearUpperVectorState();
     const int c = store.currentSet;
     const int n = countOf(store, c);
     if (!namesSet(other) || other == c || countOf(store, other) != n)
-        return;
+        return false;
     const double* y = store.ys(c);
     const double* add = store.ys(other);
     double* sum = store.ys(0);
@@ -77,23 +78,23 @@ void addCurve(DataStore& store, int other)
     }
     std::copy_n(sum, n, store.ys(c));
     store.sortSet(c);
+    return true;
 }
 
 void swapXY(DataStore& store)
 {
-    clearUpperVectorState();
     const int c = store.currentSet;
     std::swap_ranges(store.xs(c), store.xs(c) + countOf(store, c), store.ys(c));
     store.sortSet(c);
     store.unsavedChanges = true;
 }
 
-void removeRange(DataStore& store, int from, int to)
+bool removeRange(DataStore& store, int from, int to)
 {
     const int c = store.currentSet;
     const int n = countOf(store, c);
     if (from < 1 || from > n || from > to)
-        return;
+        return false;
     to = std::min(to, n);
     const int k = to - from + 1;
     double* x = store.xs(c);
@@ -101,16 +102,17 @@ void removeRange(DataStore& store, int from, int to)
     std::copy(x + to, x + n, x + from - 1);
     std::copy(y + to, y + n, y + from - 1);
     countOf(store, c) = n - k;
+    return true;
 }
 
-void thinByFactor(DataStore& store, int factor)
+bool thinByFactor(DataStore& store, int factor)
 {
     if (factor < 1)
         throw KurvixError(std::string(Messages::ThinningFactor));
     const int c = store.currentSet;
     const int n = countOf(store, c);
     if (n == 0)
-        return;
+        return false;
     const int kept = (n - 1) / factor + 1;
     double* x = store.xs(c);
     double* y = store.ys(c);
@@ -119,4 +121,5 @@ void thinByFactor(DataStore& store, int factor)
         y[j] = y[j * factor];
     }
     countOf(store, c) = kept;
+    return kept < n;
 }

@@ -1,14 +1,12 @@
 #include "ops/Smoothing.h"
 
 #include "ops/FloatCheck.h"
-#include "data/VectorState.h"
 
 #include <cmath>
 #include <vector>
 
 bool smoothSet(DataStore& store)
 {
-    clearUpperVectorState();
     const int c = store.currentSet;
     const int n = store.pointCount[static_cast<size_t>(c)];
     if (n < 3)
@@ -33,7 +31,6 @@ bool smoothSet(DataStore& store)
 
 FilterOutcome filterSpikes(DataStore& store, int windowEntry)
 {
-    clearUpperVectorState();
     // Entries of 0 or below ask for a window wider than any set.
     if (windowEntry <= 0)
         return FilterOutcome::TooFewPoints;

@@ -15,6 +15,23 @@
 #include <cstdint>
 #include <string>
 
+// The editor's tool: which figure a drag draws, the text tool, the two
+// states of the freehand trace, and the state that makes the plot command
+// draw the symbol table.
+enum class ToolState : uint8_t {
+    Line = 0,
+    Text = 1,
+    Box = 2,
+    RoundBox = 3,
+    Ellipse = 4,
+    TraceDrawing = 5,
+    TraceReady = 6,
+    SymbolTable = 99,
+};
+
+// The figure the editor's drag draws.
+enum class FigureKind : uint8_t { Line = 0, Rectangle = 1, Ellipse = 2, RoundRect = 3 };
+
 struct GraphicState {
     uint16_t canvasWidth = 480;
     uint16_t canvasHeight = 480;
@@ -23,19 +40,17 @@ struct GraphicState {
     bool selectMode = false;
     bool fillMode = false;
     bool verticalWriting = false;
-    // 0 line, 1 text, 2 rectangle, 3 rounded rectangle, 4 ellipse, 5 trace
-    // being drawn, 6 trace ready; 99 makes the plot command draw the symbol table.
-    uint8_t toolState = 0;
+    ToolState toolState = ToolState::Line;
     QString lineWidthText = QStringLiteral("1");        // text of EdDicke
     CanvasFont textFont{QStringLiteral("Arial"), 13};   // font of the text box Edit2
     QString vertHorizCaption = QStringLiteral("&Horiz. Writ.");
     std::string imageFileName;   // image file last opened or saved; empty: ask
     std::string imageOpenName;   // name the image open dialog proposes
 
-    // The editor's drag: the figure drawFigure draws (0 line, 1 rectangle,
-    // 2 ellipse, 3 rounded rectangle), whether a figure or trace is being
-    // dragged, its press point and the end point of the rubber band shown.
-    uint8_t figureKind = 0;
+    // The editor's drag: the figure drawFigure draws, whether a figure or
+    // trace is being dragged, its press point and the end point of the
+    // rubber band shown.
+    FigureKind figureKind = FigureKind::Line;
     bool dragging = false;
     QPoint startPoint;
     QPoint movePoint;

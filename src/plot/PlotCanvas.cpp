@@ -17,7 +17,6 @@ namespace {
 
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr uint8_t kSymbolTableState = 99;
 constexpr uint16_t kPlotSize = 480;
 // "arial" at 8 points on a 96 dpi canvas.
 constexpr int kAxisFontPixels = 11;
@@ -39,13 +38,13 @@ PlotCanvas::PlotCanvas(DataStore& store, GraphicState& state)
 {
 }
 
-void PlotCanvas::setCanvasSize(uint16_t width, uint16_t height)
+void PlotCanvas::setCanvasSize(uint16_t width, uint16_t height, WindowFit fit)
 {
     state_.canvasWidth = width;
     state_.canvasHeight = height;
     canvas_ = Canvas(width, height);
     if (onCanvasReplaced)
-        onCanvasReplaced();
+        onCanvasReplaced(fit);
 }
 
 void PlotCanvas::resetPen()
@@ -393,7 +392,7 @@ void PlotCanvas::plotCommand()
 {
     resetPen();
     canvas_.pen.colour = kBlack;
-    if (state_.toolState == kSymbolTableState) {
+    if (state_.toolState == ToolState::SymbolTable) {
         symbolTable();
         return;
     }
@@ -455,7 +454,7 @@ void PlotCanvas::clear()
 
 void showSymbolTable(DataStore& store, GraphicState& state, const std::function<void()>& showGraphicWindow)
 {
-    const uint8_t toolState = state.toolState;
+    const ToolState toolState = state.toolState;
     const int32_t currentSet = store.currentSet;
     const double xFrom = store.plot.xFrom;
     const double xTo = store.plot.xTo;
@@ -465,7 +464,7 @@ void showSymbolTable(DataStore& store, GraphicState& state, const std::function<
         store.plot.xFrom = xFrom;
         store.plot.xTo = xTo;
     });
-    state.toolState = kSymbolTableState;
+    state.toolState = ToolState::SymbolTable;
     store.yFrom[0] = 0;
     store.yTo[0] = state.canvasHeight;
     store.plot.xFrom = 0;

@@ -34,16 +34,20 @@ public:
     Canvas& canvas() { return canvas_; }
     const Canvas& canvas() const { return canvas_; }
 
+    // Whether a new bitmap sets the graphic window back to its standard
+    // outer size (the plot's canvas set-up, a JPEG opened) or leaves the
+    // window as it is (an image cut to its selection or restored from memory).
+    enum class WindowFit { Standard, Keep };
     // Called after setCanvasSize made a new bitmap, so the window can resize
     // itself and show the new picture.
-    std::function<void()> onCanvasReplaced;
+    std::function<void(WindowFit)> onCanvasReplaced;
     // The date and time malXAchse writes; the current local time when unset.
     std::function<QDateTime()> clock;
 
     // A new white bitmap of the given size with the start state (black 1-pixel
     // solid pen in copy mode, white brush, default font); the previous pixels
     // and pen, brush and font settings are gone.
-    void setCanvasSize(uint16_t width, uint16_t height);
+    void setCanvasSize(uint16_t width, uint16_t height, WindowFit fit = WindowFit::Standard);
 
     // selectMode off; pen width from the line-width text (ConversionError
     // "'text' ist kein gültiger Integerwert" when it is not an integer, the
@@ -123,7 +127,7 @@ public:
     // The plot command: a new 480 x 480 canvas with the frame, the axes of
     // sets 1 and 2 and every set that holds points, drawn in the order 1 to 9
     // with its switches. With no points anywhere the canvas stays as it is.
-    // With toolState 99 it draws the symbol table instead. currentSet is the
+    // With the symbol-table tool state it draws the symbol table instead. currentSet is the
     // caller's again afterwards, also after a failure.
     void plotCommand();
     // "Symbol numbers" at (150, 20) and the symbols 0..14 at the data points
@@ -152,7 +156,7 @@ private:
 };
 
 // "Show &Symbols": prepares the store and the window state for the symbol
-// table (toolState 99, set 0 current with the Y range 0..canvasHeight, X range
+// table (the symbol-table tool state, set 0 current with the Y range 0..canvasHeight, X range
 // 0..100), calls showGraphicWindow, which draws it, and restores toolState,
 // currentSet, xFrom and xTo, also when drawing fails.
 void showSymbolTable(DataStore& store, GraphicState& state, const std::function<void()>& showGraphicWindow);

@@ -32,11 +32,11 @@ const RowsCase kRowsCases[] = {
 
 void PrintTo(const RowsCase& c, std::ostream* out) { *out << c.name; }
 
-class GridRows : public ::testing::TestWithParam<RowsCase> {};
+class GridRowsRead : public ::testing::TestWithParam<RowsCase> {};
 
 } // namespace
 
-TEST_P(GridRows, ValidRowsBecomePoints)
+TEST_P(GridRowsRead, ValidRowsBecomePoints)
 {
     const RowsCase& c = GetParam();
     GridModel model;
@@ -58,7 +58,7 @@ TEST_P(GridRows, ValidRowsBecomePoints)
     EXPECT_EQ(model.cellText(0, model.gridRowCount() - 1), std::to_string(model.gridRowCount() - 1));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GridRows, ::testing::ValuesIn(kRowsCases), [](const auto& info) {
+INSTANTIATE_TEST_SUITE_P(Cases, GridRowsRead, ::testing::ValuesIn(kRowsCases), [](const auto& info) {
     std::string name = info.param.name;
     for (char& ch : name)
         if (!std::isalnum(static_cast<unsigned char>(ch)))

@@ -3,6 +3,7 @@
 
 #include "TForm1Fixture.h"
 
+#include "app/Dialogs.h"
 #include "app/FileFilter.h"
 #include "app/TForm2.h"
 #include "data/Messages.h"
@@ -52,6 +53,7 @@ protected:
             filters = dialog.nameFilters();
             proposed = dialog.selectedFiles().value(0);
             saving = dialog.acceptMode() == QFileDialog::AcceptSave;
+            asksBeforeReplacing = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
             return answer;
         });
     }
@@ -64,6 +66,7 @@ protected:
     QStringList filters;
     QString proposed;
     bool saving = false;
+    bool asksBeforeReplacing = false;
 };
 
 TEST_F(TForm1FileTest, OpenReadsIntoSetOneAndShowsIt)
@@ -183,6 +186,7 @@ TEST_F(TForm1FileTest, SaveWritesAndClearsTheFlag)
     child<QAction>("Speichernals1")->trigger();
     ASSERT_TRUE(failures.empty()) << failures.front();
     EXPECT_EQ(filters, QStringList({"KWT-File (*.KWT *.kwt)", "ASCI-File (*.ASC *.asc)"}));
+    EXPECT_FALSE(asksBeforeReplacing) << "saving replaces a file of the chosen name without a question";
     EXPECT_FALSE(store.unsavedChanges);
     QFile written(path("OUT.ASC"));
     ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -212,13 +216,13 @@ TEST_F(TForm1FileTest, SymbolTableLeavesSetAndAxisAsTheyWere)
     store.currentSet = 4;
     store.plot.xFrom = 2;
     store.plot.xTo = 7;
-    graphic.state().toolState = 3;
+    graphic.state().toolState = ToolState::RoundBox;
     child<QAction>("Symbole1")->trigger();
     EXPECT_TRUE(failures.empty());
     EXPECT_EQ(store.currentSet, 4);
     EXPECT_EQ(store.plot.xFrom, 2);
     EXPECT_EQ(store.plot.xTo, 7);
-    EXPECT_EQ(graphic.state().toolState, 3);
+    EXPECT_EQ(graphic.state().toolState, ToolState::RoundBox);
     EXPECT_EQ(store.yTo[0], graphic.state().canvasHeight);
     graphic.hide();
 }
@@ -232,4 +236,40 @@ TEST_F(TForm1FileTest, GraphicButtonStoresFlagsThenShowsThePlot)
     EXPECT_TRUE(store.hasFlag(1, drawRegressionLine));
     EXPECT_TRUE(graphic.isVisible());
     graphic.hide();
+}
+
+// A name typed into the dialog and accepted with Enter leaves no completion
+// list on screen to swallow the next click in the window below.
+TEST(FileDialog, NoPopupOutlivesTheDialog)
+{
+    QTemporaryDir dir;
+    for (const char* name : {"messung1.kwt", "messung2.kwt"})
+        QFile(dir.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
+    QFileDialog dialog(nullptr, QStringLiteral("Open"), dir.path());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    bool popupSeen = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(name);
+        name->setFocus();
+        // The dialog lists the folder in the background; the list opens once
+        // it is read.
+        for (int attempt = 0; attempt < 20 && !popupSeen; ++attempt) {
+            name->clear();
+            QTest::keyClicks(name, QStringLiteral("messung1"));
+            popupSeen = QTest::qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }, 250);
+        }
+        QTest::keyClicks(name, QStringLiteral(".kwt"));
+        QTest::keyClick(name, Qt::Key_Return);
+        if (dialog.isVisible())
+            QMetaObject::invokeMethod(&dialog, "accept");
+    });
+    EXPECT_EQ(runFileDialog(dialog), dir.filePath(QStringLiteral("messung1.kwt")));
+    QApplication::processEvents();
+    if (!popupSeen)
+        GTEST_SKIP() << "the completion list did not open here";
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->isVisible() && (w->windowFlags() & Qt::Popup) == Qt::Popup) << w->metaObject()->className();
 }

@@ -64,7 +64,7 @@ TEST_F(TForm1OpsTest, EachCommandOpensTheBoxInItsMode)
         click(c.button);
         EXPECT_TRUE(boxShown());
         EXPECT_EQ(child<QGroupBox>("GbDatok")->title(), c.caption);
-        EXPECT_EQ(form->datokMode, c.mode);
+        EXPECT_EQ(static_cast<int>(form->datokMode), c.mode);
         EXPECT_EQ(text("Lbdatok"), c.prompt);
         EXPECT_EQ(text("EdGBDATOK"), c.edit);
         EXPECT_EQ(QApplication::focusWidget() == child<QWidget>("EdGBDATOK"), c.focus);
@@ -72,7 +72,29 @@ TEST_F(TForm1OpsTest, EachCommandOpensTheBoxInItsMode)
     click("BnDatokabbr");
     EXPECT_FALSE(boxShown());
     EXPECT_EQ(text("Lbdatok"), "    ");
-    EXPECT_EQ(form->datokMode, 9);
+    EXPECT_EQ(form->datokMode, DatokMode::Filter);
+}
+
+// A closing box gives the focus to the grid, never to the next field in tab
+// order, whose text the next keystrokes would replace.
+TEST_F(TForm1OpsTest, ClosingABoxFocusesTheGrid)
+{
+    showActive();
+    load(1, {1, 2, 3}, {1, 2, 3});
+    form->showCurrentSet();
+    const std::pair<const char*, const char*> boxes[] = {
+        {"Bnrech", "Bndatokok"}, {"Bnrech", "BnDatokabbr"}, {"BnLoeschen", "Bnokclear"}, {"BnLoeschen", "Button2"}};
+    for (const auto& [opener, closer] : boxes) {
+        SCOPED_TRACE(std::string(opener) + " " + closer);
+        click(opener);
+        child<QLineEdit>(std::string(opener) == "Bnrech" ? "EdGBDATOK" : "EdClearvon")->setFocus();
+        click(closer);
+        EXPECT_EQ(QApplication::focusWidget(), form->grid());
+    }
+    click("Bnrech");
+    child<QLineEdit>("EdGBDATOK")->setText("Y+1");
+    QTest::keyClick(child<QLineEdit>("EdGBDATOK"), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), form->grid()) << "Return";
 }
 
 TEST_F(TForm1OpsTest, ReturnInTheEditFieldCarriesOutTheCalculation)

@@ -115,6 +115,27 @@ TEST_F(TForm2EditorTest, SelectionBoxOpensAndCancelRestores)
     EXPECT_EQ(form.plotCanvas().canvas().image(), before);
 }
 
+// Cropping to the selection and restoring the memory replace the image but
+// leave the window as the user sized it.
+TEST_F(TForm2EditorTest, CutSizeAndRestoreKeepTheWindowSize)
+{
+    form.resize(700, 650);
+    QApplication::processEvents();
+    const QSize sized = form.size();
+    click("BnMemo");
+    click("BnHold");
+    click("Bnselect");
+    drag({20, 20}, {120, 70});
+    click("BnCut");
+    EXPECT_EQ(form.plotCanvas().canvas().image().size(), QSize(100, 50));
+    EXPECT_EQ(form.size(), sized) << "Cut size";
+    click("BnMemo");
+    click("BnRestore");
+    EXPECT_EQ(form.size(), sized) << "Restore";
+    form.plotCanvas().setCanvasSize(480, 480);
+    EXPECT_EQ(form.frameGeometry().size(), QSize(580, 560)) << "a new plot canvas sets the standard size";
+}
+
 TEST_F(TForm2EditorTest, CopyImageAndPasteThroughTheClipboard)
 {
     form.plotCanvas().canvas().setPixel(3, 4, qRgb(200, 10, 10));
@@ -148,7 +169,7 @@ TEST_F(TForm2EditorTest, BadWidthIsReportedByEveryToolButton)
     click("BnEllipse");
     setFailureSink(nullptr);
     EXPECT_EQ(reported, "'abc' ist kein gültiger Integerwert");
-    EXPECT_EQ(form.state().toolState, 0);
+    EXPECT_EQ(form.state().toolState, ToolState::Line);
 }
 
 TEST_F(TForm2EditorTest, MenuSwitchesAndDialogs)

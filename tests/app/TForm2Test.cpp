@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
 constexpr QRgb kMarker = qRgb(12, 34, 56);
@@ -39,7 +42,7 @@ TEST(TForm2, StartsWithABlankCanvas)
         for (int x = 0; x < 480; x += 7)
             ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(form.state().plotMargin, 130);
-    EXPECT_EQ(form.state().toolState, 0);
+    EXPECT_EQ(form.state().toolState, ToolState::Line);
     EXPECT_FALSE(form.isVisible());
 }
 
@@ -140,6 +143,36 @@ TEST(TForm2, ComingFromTheMainWindowThroughAMenuReplots)
     focusMovesTo(form);
     EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "not re-plotted";
     menu.close();
+}
+
+// The show's own activation is known by the order of events, not by a
+// clock: one that arrives late (a loaded machine) still belongs to the show,
+// and one that never comes (another window became active first) does not
+// swallow the next real activation from the main window.
+TEST(TForm2, OwnActivationIsKnownWithoutAClock)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    QWidget otherWindow;
+    (void)otherWindow.winId(); // a window of its own, never shown
+    form.addReplotSource(&mainWindow);
+    ASSERT_TRUE(activate(mainWindow));
+
+    form.showFromProgramWindow();
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+    focusMovesTo(form);
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5), kMarker) << "a late own activation plotted again";
+
+    focusMovesTo(mainWindow);
+    form.showFromProgramWindow();
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    focusMovesTo(otherWindow);
+    focusMovesTo(mainWindow);
+    focusMovesTo(form);
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu) << "coming from the main window re-plots";
 }
 
 TEST(TForm2, PlotWithoutDataKeepsTheImage)

@@ -9,14 +9,14 @@ using Tool = void (GraphicEditor::*)();
 struct ToolRow {
     const char* name;
     Tool button;
-    uint8_t figureKind;
+    FigureKind figureKind;
 };
 
 const ToolRow kFigureTools[] = {
-    {"line", &GraphicEditor::BnLinieClick, 0},
-    {"rectangle", &GraphicEditor::BnBoxClick, 1},
-    {"ellipse", &GraphicEditor::BnEllipseClick, 2},
-    {"rounded", &GraphicEditor::BnBox2Click, 3},
+    {"line", &GraphicEditor::BnLinieClick, FigureKind::Line},
+    {"rectangle", &GraphicEditor::BnBoxClick, FigureKind::Rectangle},
+    {"ellipse", &GraphicEditor::BnEllipseClick, FigureKind::Ellipse},
+    {"rounded", &GraphicEditor::BnBox2Click, FigureKind::RoundRect},
 };
 
 bool isWhite(QRgb p) { return (p & 0xFFFFFF) == 0xFFFFFF; }
@@ -107,9 +107,9 @@ TEST_F(EditorTest, EachTraceStartsAtItsPress)
 {
     editor.BnSpurClick();
     drag({10, 10}, {{50, 10}}, {50, 10});
-    EXPECT_EQ(state.toolState, 6);
+    EXPECT_EQ(state.toolState, ToolState::TraceReady);
     drag({10, 30}, {{50, 30}}, {50, 30});
-    EXPECT_EQ(state.toolState, 6);
+    EXPECT_EQ(state.toolState, ToolState::TraceReady);
     for (int x = 10; x < 50; ++x) {
         EXPECT_TRUE(isBlack(canvas().pixel(x, 10)));
         EXPECT_TRUE(isBlack(canvas().pixel(x, 30)));
@@ -157,17 +157,17 @@ TEST_F(EditorTest, ToolButtons)
     struct Row {
         const char* name;
         Tool button;
-        uint8_t toolState;
-        uint8_t figureKind; // 9: unchanged
+        ToolState toolState;
+        std::optional<FigureKind> figureKind; // nothing: unchanged
         bool textBox;
         bool selectStays;
     } rows[] = {
-        {"text", &GraphicEditor::BnTextClick, 1, 9, true, false},
-        {"trace", &GraphicEditor::BnSpurClick, 6, 0, false, false},
-        {"line", &GraphicEditor::BnLinieClick, 0, 0, false, false},
-        {"rectangle", &GraphicEditor::BnBoxClick, 2, 1, false, true},
-        {"rounded", &GraphicEditor::BnBox2Click, 3, 3, false, false},
-        {"ellipse", &GraphicEditor::BnEllipseClick, 4, 2, false, false},
+        {"text", &GraphicEditor::BnTextClick, ToolState::Text, std::nullopt, true, false},
+        {"trace", &GraphicEditor::BnSpurClick, ToolState::TraceReady, FigureKind::Line, false, false},
+        {"line", &GraphicEditor::BnLinieClick, ToolState::Line, FigureKind::Line, false, false},
+        {"rectangle", &GraphicEditor::BnBoxClick, ToolState::Box, FigureKind::Rectangle, false, true},
+        {"rounded", &GraphicEditor::BnBox2Click, ToolState::RoundBox, FigureKind::RoundRect, false, false},
+        {"ellipse", &GraphicEditor::BnEllipseClick, ToolState::Ellipse, FigureKind::Ellipse, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -175,10 +175,10 @@ TEST_F(EditorTest, ToolButtons)
             editor.BnselectClick();
         editor.BnselectClick();
         ASSERT_TRUE(state.selectMode);
-        state.figureKind = 7;
+        state.figureKind = FigureKind::Ellipse;
         (editor.*row.button)();
         EXPECT_EQ(state.toolState, row.toolState);
-        EXPECT_EQ(state.figureKind, row.figureKind == 9 ? 7 : row.figureKind);
+        EXPECT_EQ(state.figureKind, row.figureKind.value_or(FigureKind::Ellipse));
         EXPECT_EQ(editor.textBoxShown(), row.textBox);
         EXPECT_EQ(state.selectMode, row.selectStays);
         EXPECT_EQ(canvas().pen.style, row.selectStays ? PenStyle::Dotted : PenStyle::Solid);
@@ -191,7 +191,7 @@ TEST_F(EditorTest, ToolButtonWithABadWidthChangesNothing)
     editor.BnselectClick();
     state.lineWidthText = QStringLiteral("2x");
     EXPECT_THROW(editor.BnLinieClick(), ConversionError);
-    EXPECT_EQ(state.toolState, 2);
+    EXPECT_EQ(state.toolState, ToolState::Box);
     EXPECT_TRUE(state.selectMode);
 }
 
@@ -210,15 +210,16 @@ TEST_F(EditorTest, WidthButtonsAndLineBox)
     editor.BnLinieClick();
     EXPECT_EQ(canvas().pen.width, 4);
 
-    // Widths below 1 draw 1 pixel wide; the buttons go on from there.
-    const std::pair<int, QString> below[] = {{0, QStringLiteral("2")}, {-5, QStringLiteral("2")}};
+    // The buttons count from a typed width below 1 as it stands: "+" adds
+    // one, " - " leaves it.
+    const std::pair<int, QString> below[] = {{0, QStringLiteral("1")}, {-5, QStringLiteral("-4")}};
     for (const auto& [typed, afterPlus] : below) {
         canvas().pen.width = typed;
         editor.BnWiplusClick();
         EXPECT_EQ(state.lineWidthText, afterPlus) << typed;
         canvas().pen.width = typed;
         editor.BnWiminusClick();
-        EXPECT_EQ(state.lineWidthText, QStringLiteral("1")) << typed;
+        EXPECT_EQ(state.lineWidthText, QString::number(typed)) << typed;
     }
     state.lineWidthText = QStringLiteral("4");
     editor.BnLinieClick();

@@ -25,7 +25,7 @@ struct Window {
     GraphicState state;
     PlotCanvas plot{store, state};
     int replaced = 0;
-    Window() { plot.onCanvasReplaced = [this] { ++replaced; }; }
+    Window() { plot.onCanvasReplaced = [this](PlotCanvas::WindowFit) { ++replaced; }; }
 };
 
 // A failed read leaves the canvas, but the name is already the new one.

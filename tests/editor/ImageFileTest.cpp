@@ -170,7 +170,10 @@ TEST(ImageFile, MalformedFilesAreRefused)
             readImageFile(testImage(c.file), c.format);
             ADD_FAILURE() << c.file << " was read";
         } catch (const KurvixError& e) {
-            EXPECT_EQ(std::string(e.what()).rfind(c.message, 0), 0u) << c.file << ": " << e.what();
+            const std::string text = e.what();
+            EXPECT_EQ(text.rfind(c.message, 0), 0u) << c.file << ": " << text;
+            // Every message names the file it is about.
+            EXPECT_NE(text.find(testImage(c.file)), std::string::npos) << text;
         }
     }
     EXPECT_THROW(readImageFile("/dev/zero", ImageFormat::Jpeg), FileError) << "devices are not read";

@@ -126,7 +126,7 @@ TEST_F(SelectionTest, SecondSelectClickGivesTheTextTool)
 {
     editor.BnselectClick();
     EXPECT_FALSE(state.selectMode);
-    EXPECT_EQ(state.toolState, 1);
+    EXPECT_EQ(state.toolState, ToolState::Text);
     EXPECT_TRUE(editor.textBoxShown());
 }
 
@@ -146,7 +146,7 @@ TEST_F(EditorTest, CutImageLeavesWhiteAndADottedRectangle)
     EXPECT_EQ(canvas().pixel(11, 10) & 0xFFFFFF, 0xFFFFFFu);
     EXPECT_EQ(canvas().pixel(12, 10) & 0xFFFFFF, 0u);
     EXPECT_EQ(canvas().pixel(10, 12) & 0xFFFFFF, 0u) << "a rectangle, not a line";
-    EXPECT_EQ(state.toolState, 0);
+    EXPECT_EQ(state.toolState, ToolState::Line);
 }
 
 TEST_F(EditorTest, KeepAndRestore)

@@ -28,7 +28,7 @@ const std::array<const char*, 55> kTitles = {
     "[] Options", "[] Symbole", "[] Gitter (Grid)", "[] Hilfe", "[] X-Achse", "[] Y-Achse",
     "[] Lineare Regression ", "[] Formeln", "[] Beispiel für Regression:", "[] Daten eintippen (Data)",
     "[] Satz kopieren (Copy set)", "[] Satz einfügen (Insert set)", "[] Sätze vertauschen (Exchange)",
-    "[] Berechnungen (X,Y+-*/...)", "[] X und Y eines Satzes vertauschen (X <=> Y)",
+    "[] Berechnungen (X,Y,+,-,*/...)", "[] X und Y eines Satzes vertauschen (X <=> Y)",
     "[] Kurve Addieren (Add Curve)", "[] Ableitung (Derivative)", "[] Integral ",
     "[] Steigung ändern (Slope)", "[] Glättung (Smooth)", "[] Filter", "[] Datenpunkte entfernen (Delete data)",
     "[] Graphic", "[] Ausdruck der Grafik", "[] Grafik-Formate", "[] Exit", "[] Edit",
@@ -231,6 +231,14 @@ TEST_F(HelpWindow, EveryLineFitsTheMemo)
     const int room = memo->viewport()->width() - 2 * static_cast<int>(memo->document()->documentMargin());
     for (const QString& line : helpText().split(QLatin1Char('\n')))
         EXPECT_LE(metrics.horizontalAdvance(line), room) << line.toStdString();
+}
+
+// The help explains the program as its user sees it: no build tools, no
+// distribution.
+TEST(HelpText, NamesNoBuildTools)
+{
+    for (const char* word : {"make ", "cmake", "build/", "Debian", "apt"})
+        EXPECT_FALSE(helpText().contains(QString::fromLatin1(word))) << word;
 }
 
 // The chapter on failures names every message the program shows; the

@@ -139,7 +139,7 @@ TEST(Mapping, SetCanvasSizeStartsAFreshBitmap)
 {
     PlotFixture f;
     int replaced = 0;
-    f.plot.onCanvasReplaced = [&] { ++replaced; };
+    f.plot.onCanvasReplaced = [&](PlotCanvas::WindowFit) { ++replaced; };
     Canvas& c = f.plot.canvas();
     c.pen = Pen{7, PenStyle::Dashed, RasterMode::NotXor, qRgb(1, 2, 3)};
     c.moveTo(0, 0);

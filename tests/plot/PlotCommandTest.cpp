@@ -137,7 +137,7 @@ TEST(SymbolTable, SymbolsAndNumbersInOneColumn)
     f.store.currentSet = 3;
     f.store.plot.xFrom = -5;
     f.store.plot.xTo = 50;
-    f.state.toolState = 2;
+    f.state.toolState = ToolState::Box;
 
     std::vector<int> rows;
     QImage drawn;
@@ -147,7 +147,7 @@ TEST(SymbolTable, SymbolsAndNumbersInOneColumn)
         for (int n = 0; n < kSymbolCount; ++n)
             rows.push_back(f.plot.mapY(480 - n * 480.0 / 20));
     });
-    EXPECT_EQ(f.state.toolState, 2);
+    EXPECT_EQ(f.state.toolState, ToolState::Box);
     EXPECT_EQ(f.store.currentSet, 3);
     EXPECT_EQ(f.store.plot.xFrom, -5);
     EXPECT_EQ(f.store.plot.xTo, 50);
@@ -179,7 +179,7 @@ TEST(SymbolTable, RestoresTheStoreWhenDrawingFails)
     f.store.currentSet = 4;
     EXPECT_THROW(showSymbolTable(f.store, f.state, [&] { f.plot.plotCommand(); }), ConversionError);
     EXPECT_EQ(f.store.currentSet, 4);
-    EXPECT_EQ(f.state.toolState, 0);
+    EXPECT_EQ(f.state.toolState, ToolState::Line);
     EXPECT_EQ(f.store.plot.xTo, 10);
 }
 

@@ -1,4 +1,4 @@
-#include "app/EtchedGroupBox.h"
+#include "widgets/EtchedGroupBox.h"
 
 #include <QPainter>
 

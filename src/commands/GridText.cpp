@@ -1,0 +1,108 @@
+#include "commands/GridText.h"
+
+#include "data/Numbers.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// A grid cell as a number: the first comma counts as the decimal point. Cells
+// are short, so the copy for the comma case stays on the stack; a cell too
+// long for the buffer cannot be a number the grid shows and is parsed as is
+// (a comma then leaves it invalid).
+ParsedNumber parseCell(const std::string& text)
+{
+    const size_t comma = text.find(',');
+    if (comma == std::string::npos)
+        return parseNumber(text);
+    char buffer[128];
+    if (text.size() > sizeof buffer)
+        return parseNumber(text);
+    std::memcpy(buffer, text.data(), text.size());
+    buffer[comma] = '.';
+    return parseNumber(std::string_view(buffer, text.size()));
+}
+
+} // namespace
+
+GridText::GridText()
+{
+    header_[0] = "[0]";
+}
+
+void GridText::setGridRowCount(int rowsWithHeader)
+{
+    rows_.resize(static_cast<size_t>(std::max(rowsWithHeader - 1, 0)));
+}
+
+std::string GridText::cellText(int column, int row) const
+{
+    if (column < 0 || column >= kColumns || row < 0 || row >= gridRowCount())
+        return {};
+    if (row == 0)
+        return header_[column];
+    const Row& r = rows_[static_cast<size_t>(row - 1)];
+    if (column == 0)
+        return r.numbered ? std::to_string(row) : std::string();
+    return column == 1 ? r.x : r.y;
+}
+
+const std::string& GridText::dataText(int column, int row) const
+{
+    const Row& r = rows_[static_cast<size_t>(row - 1)];
+    return column == 1 ? r.x : r.y;
+}
+
+void GridText::setCellText(int column, int row, std::string_view text)
+{
+    if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount())
+        return;
+    Row& r = rows_[static_cast<size_t>(row - 1)];
+    (column == 1 ? r.x : r.y).assign(text);
+}
+
+void GridText::setHeaderText(int column, std::string_view text)
+{
+    if (column >= 0 && column < kColumns)
+        header_[column].assign(text);
+}
+
+void GridText::showPoints(const double* xs, const double* ys, int n)
+{
+    n = std::max(n, 0);
+    header_[0] = "[" + std::to_string(n) + "]";
+    rows_.resize(static_cast<size_t>(n + kEmptyRowsBelow));
+    for (int r = 0; r < n; ++r) {
+        Row& row = rows_[static_cast<size_t>(r)];
+        row.numbered = true;
+        row.x = formatShown(xs[r], 5);
+        row.y = formatShown(ys[r], 5);
+    }
+    for (size_t r = static_cast<size_t>(n); r < rows_.size(); ++r) {
+        rows_[r].x.clear();
+        rows_[r].y.clear();
+    }
+}
+
+int GridText::readPoints(double* xs, double* ys, int capacity)
+{
+    int k = 0;
+    numberedNewRows_ = false;
+    for (Row& row : rows_) {
+        numberedNewRows_ |= !row.numbered;
+        row.numbered = true;
+        if (k >= capacity)
+            continue;
+        const ParsedNumber x = parseCell(row.x);
+        if (!x.ok)
+            continue;
+        const ParsedNumber y = parseCell(row.y);
+        if (!y.ok)
+            continue;
+        xs[k] = x.value;
+        ys[k] = y.value;
+        ++k;
+    }
+    return k;
+}
