@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The texts the set display computes for the current set; the rest of what
 // the window shows comes straight from the store.
@@ -29,7 +30,8 @@ struct SetDisplay {
 
 // Hears every command before and after it runs, with the arguments as given.
 // A command that fails is reported finished with a Failed outcome before its
-// exception goes on.
+// exception goes on. Commands do not run other commands inside them, so the
+// calls come in pairs.
 class CommandObserver {
 public:
     virtual ~CommandObserver() = default;
@@ -44,7 +46,8 @@ struct Workspace {
     DataStore& store;
     GridRows& grid;
     SetDisplay display; // written by every set display
-    CommandObserver* observer = nullptr;
+    // Told of every command, in this order (undo, the script recorder).
+    std::vector<CommandObserver*> observers;
 };
 
 namespace commands {
@@ -56,17 +59,28 @@ template <typename Body>
 Outcome run(Workspace& ws, CommandId id, std::initializer_list<std::string_view> arguments, Body&& body)
 {
     clearUpperVectorState();
-    CommandObserver* observer = ws.observer;
-    if (!observer)
+    if (ws.observers.empty())
         return body();
     const std::span<const std::string_view> args(arguments.begin(), arguments.size());
-    observer->commandStarting(id, args, ws.store);
+    for (CommandObserver* observer : ws.observers)
+        observer->commandStarting(id, args, ws.store);
     try {
         Outcome outcome = body();
-        observer->commandFinished(id, args, outcome, ws.store);
+        for (CommandObserver* observer : ws.observers)
+            observer->commandFinished(id, args, outcome, ws.store);
         return outcome;
-    } catch (const KurvixError& failure) {
-        observer->commandFinished(id, args, Outcome::failed(failure.what()), ws.store);
+    } catch (...) {
+        // Whatever stopped the command, the observers hear that it ended.
+        std::string message;
+        try {
+            throw;
+        } catch (const std::exception& failure) {
+            message = failure.what();
+        } catch (...) {
+        }
+        const Outcome failed = Outcome::failed(message);
+        for (CommandObserver* observer : ws.observers)
+            observer->commandFinished(id, args, failed, ws.store);
         throw;
     }
 }

@@ -91,7 +91,7 @@ TEST(Commands, ObserverHearsEachCommand)
         }
     } recorder;
     Headless h;
-    h.ws.observer = &recorder;
+    h.ws.observers.push_back(&recorder);
     commands::removePoints(h.ws, "2", "3");
     commands::setField(h.ws, commands::Field::YFrom, "-1,5");
     EXPECT_THROW(commands::thinPoints(h.ws, "0"), KurvixError);
