@@ -6,8 +6,8 @@
 #include "data/Messages.h"
 #include "data/Numbers.h"
 #include "data/VectorState.h"
-#include "editor/ImageFile.h"
-#include "plot/PlotCanvas.h"
+#include "commands/ExportCommands.h"
+#include "commands/GridText.h"
 
 #include <QDir>
 
@@ -49,14 +49,6 @@ int fail(const std::string& message)
 {
     std::cerr << message << '\n';
     return kFailure;
-}
-
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
 }
 
 void readInto(DataStore& store, const std::string& path, int firstSet)
@@ -121,12 +113,6 @@ int runExport(const std::vector<std::string>& args)
     if (files.size() != 2)
         return usage("--export needs an output image and a data file");
     const std::string& out = files[0];
-    const std::string kind = upper(out);
-    // The graphic window's rule, with PNG besides: .BMP a bitmap, every
-    // other name a JPEG file.
-    ImageFormat format = imageFormatOf(kind);
-    if (format != ImageFormat::Bmp && kind.find(".PNG") != std::string::npos)
-        format = ImageFormat::Png;
 
     // Fonts and images need an application object; the offscreen platform
     // needs no display.
@@ -161,15 +147,9 @@ int runExport(const std::vector<std::string>& args)
         store.plot.showDateTime = !noDate;
         store.plot.showFileName = !noFileName;
         store.plot.plotWithGrid = grid;
-        GraphicState state;
-        PlotCanvas plot(store, state);
-        state.plotMargin = 130;
-        plot.setCanvasSize(480, 480);
-        if (symbolTable)
-            showSymbolTable(store, state, [&plot] { plot.plotCommand(); });
-        else
-            plot.plotCommand();
-        writeImageFile(plot.canvas().image(), out, format);
+        GridText rows;
+        Workspace ws(store, rows);
+        commands::exportPlot(ws, out, symbolTable ? commands::ExportDrawing::SymbolTable : commands::ExportDrawing::Plot);
     } catch (const KurvixError& e) {
         endProcess(fail(e.what()));
     }

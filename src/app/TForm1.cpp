@@ -152,10 +152,8 @@ void TForm1::FormCreate()
     SGDATEN->setColumnWidth(0, 36);
     gridModel_->setHeaderText(1, "Data X");
     gridModel_->setHeaderText(2, "Data Y");
-    store_.resetPlotDefaults();
-    store_.plot.showDateTime = true;
-    store_.plot.showFileName = true;
-    showCurrentSet();
+    commands::startUp(*ws_);
+    paintCurrentSet();
     SGDATEN->setCurrentIndex(gridModel_->index(0, 1));
 }
 

@@ -48,6 +48,7 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Thin, "thin", "Delete data", "Delete data"},
     CommandInfo{CommandId::Point, "point", "Data", "Data"},
     CommandInfo{CommandId::GridTyping, "", "Data", "Data"},
+    CommandInfo{CommandId::Export, "export", "Save as ...", "Export"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)

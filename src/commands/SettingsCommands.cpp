@@ -190,6 +190,14 @@ Outcome setColour(Workspace& ws, std::string_view codeText)
     });
 }
 
+void startUp(Workspace& ws)
+{
+    ws.store.resetPlotDefaults();
+    ws.store.plot.showDateTime = true;
+    ws.store.plot.showFileName = true;
+    showCurrentSet(ws);
+}
+
 Outcome stepSet(Workspace& ws, int delta)
 {
     const int target = std::clamp(ws.store.currentSet + delta, kFirstSet, kLastSet);

@@ -52,6 +52,10 @@ Outcome nextColour(Workspace& ws);
 Outcome setSymbol(Workspace& ws, std::string_view numberText);
 Outcome setColour(Workspace& ws, std::string_view codeText);
 
+// The program's start-up state after the store's own: the plot defaults,
+// date/time and file name shown, set 1 displayed.
+void startUp(Workspace& ws);
+
 // The set stepper: one set down or up, never past 1 or 9, then the display.
 Outcome stepSet(Workspace& ws, int delta);
 // Set n (1..9) current, then the display; other numbers are refused.
