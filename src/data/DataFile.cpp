@@ -1,5 +1,6 @@
 #include "data/DataFile.h"
 
+#include "data/AtomicFile.h"
 #include "data/Cp1252.h"
 #include "data/DataFilePath.h"
 #include "data/DataFileScanner.h"
@@ -370,74 +371,6 @@ std::string asciiBytes(const DataStore& store)
         }
     }
     return out;
-}
-
-[[noreturn]] void throwWriteFailure(std::string_view pattern, const std::string& path, int error)
-{
-    throw FileError(Messages::message(pattern, {path, systemReason(error)}));
-}
-
-// Writes to a fresh file beside the target and renames it over the target
-// only once every byte is on disk, so a failed save leaves the old file.
-void replaceFileAtomically(const std::string& target, std::string_view bytes)
-{
-    std::string realTarget = target;
-    struct stat info {};
-    const bool exists = ::stat(target.c_str(), &info) == 0;
-    struct stat linkInfo {};
-    if (::lstat(target.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        // Replace the file the link points to, not the link.
-        if (char* resolved = ::realpath(target.c_str(), nullptr)) {
-            realTarget = resolved;
-            std::free(resolved);
-        }
-    }
-    if (exists && S_ISDIR(info.st_mode))
-        throwWriteFailure(Messages::CannotCreateFile, target, EISDIR);
-
-    const std::string directory(directoryPart(realTarget));
-    const std::string base = (directory.empty() ? std::string() : directory) + "." + std::string(fileNamePart(realTarget));
-    std::string temporary;
-    int fd = -1;
-    static unsigned counter = 0;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throwWriteFailure(Messages::CannotCreateFile, target, errno);
-
-    auto fail = [&](int error) {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temporary.c_str());
-        throwWriteFailure(Messages::CannotWriteFile, target, error);
-    };
-    if (exists)
-        ::fchmod(fd, info.st_mode & 07777); // a replaced file keeps its permissions
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(errno);
-        }
-        written += static_cast<size_t>(n);
-    }
-    if (::fsync(fd) != 0)
-        fail(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        fail(errno);
-    if (::rename(temporary.c_str(), realTarget.c_str()) != 0)
-        fail(errno);
-
-    // The directory is not synced: should the rename be lost in a crash,
-    // the old file is still there whole, and the save costs a third less.
 }
 
 enum class SaveName { UpperCaseNew, Exact };

@@ -15,7 +15,6 @@ bool isSeparator(char c)
     return b <= 0x20 || b == 0x7F;
 }
 
-constexpr size_t kMaxNumberToken = 64;
 
 constexpr double kPow10[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11,
                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -105,8 +104,10 @@ double DataFileScanner::readNumberLine()
     if (pos_ >= n)
         return 0;
 
+    // The whole token, however long: the writer puts out numbers of any
+    // length (1e70 has 71 digits before the point) and they must read back.
     const size_t start = pos_;
-    while (pos_ < n && !isSeparator(bytes_[pos_]) && pos_ - start < kMaxNumberToken)
+    while (pos_ < n && !isSeparator(bytes_[pos_]))
         ++pos_;
     const std::string_view token = bytes_.substr(start, pos_ - start);
     readLine(); // the rest of the number's line

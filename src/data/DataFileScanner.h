@@ -29,8 +29,8 @@ public:
     std::string_view readTextLine(size_t maxLength) { return readLine().substr(0, maxLength); }
 
     // A number line: blanks, tabs, line ends and other control characters are
-    // skipped, the next run of other characters (at most 64 of them) is the
-    // number, the rest of its line is skipped. At the end of the data the
+    // skipped, the next run of other characters is the number, the rest of
+    // its line is skipped. At the end of the data the
     // value is 0. A token that is not a number throws InputError naming the
     // file and the token's line.
     double readNumberLine();

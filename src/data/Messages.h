@@ -36,6 +36,7 @@ inline constexpr std::string_view ImageTooLarge =
     "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
 inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 512 MB; it cannot be an image the graphic window takes.";
 inline constexpr std::string_view NotARegularFile = "not a regular file";
+inline constexpr std::string_view ImageNotEncoded = "the image could not be encoded";
 inline constexpr std::string_view JpegTooManyScans = "The JPEG file %1 holds more than %2 scans; it was not opened.";
 inline constexpr std::string_view NoDefaultPrinter = "No default printer is set up; nothing was printed.";
 inline constexpr std::string_view PrinterNotStarted = "The printer could not start the print job; nothing was printed.";
@@ -55,7 +56,7 @@ inline constexpr std::string_view ThinningFactor =
 inline constexpr std::string_view all[] = {
     NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow, OutOfMemory,
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
-    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, JpegTooManyScans,
+    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted,
     CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
 };

@@ -627,7 +627,10 @@ nennt den Grund:
   opened.": das Bild ist zu groß oder ungewöhnlich
   aufgebaut.
 "not a regular file": der Name bezeichnet einen Ordner
-  oder ein Gerät, keine Datei.
+  oder ein Gerät, keine Datei; ein solches Ziel wird beim
+  Speichern nicht ersetzt.
+"the image could not be encoded": das Bild ließ sich in
+  diesem Format nicht schreiben; die alte Datei bleibt.
 "No default printer is set up; nothing was printed.",
 "The printer could not start the print job; nothing was
   printed.": kein Drucker eingerichtet oder nicht bereit.
