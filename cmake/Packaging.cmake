@@ -39,6 +39,11 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # it refresh caches (cmake/AfterInstall.cmake).
 set(CPACK_CUSTOM_INSTALL_VARIABLES KURVIX_STAGING=ON)
 
+# The top-level Makefile builds before it installs or packages; without this
+# every package build would first walk the whole tree (tests, benchmarks) to
+# see that it is up to date.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 include(CPack)
 
 # The last install rule: every other rule has run when it does.
