@@ -7,7 +7,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Kurvix maintainers <kurvix@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "enter, transform and plot X/Y measurement data")
 # The summary is the synopsis line; this is the text below it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kurvix keeps up to nine numbered X/Y data sets of at most 10000 points,
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "\
+Kurvix keeps up to nine numbered X/Y data sets of at most 10000 points,
 edited in a grid, transformed (arithmetic, logarithm, smoothing, spike
 filter, derivative, integral and more), fitted with a regression line and
 plotted on labelled axes in a graphic window that is also a small pixel
