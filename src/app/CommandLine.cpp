@@ -175,6 +175,8 @@ std::string usageText()
            "      --symbol-table draw the table of symbols instead of the plot\n"
            "  kurvix --help\n"
            "      Show this text.\n"
+           "  kurvix --version\n"
+           "      Show the version.\n"
            "Outputs are written under exactly the name given. A failure prints its\n"
            "message and exits with status 1; bad usage exits with status 2.\n";
 }
@@ -188,6 +190,9 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
     const std::vector<std::string> rest(args.begin() + 1, args.end());
     if (mode == "--help" || mode == "-h") {
         std::cout << usageText();
+        request.exitStatus = 0;
+    } else if (mode == "--version") {
+        std::cout << "kurvix " KURVIX_VERSION "\n";
         request.exitStatus = 0;
     } else if (mode == "--convert") {
         request.exitStatus = runConvert(rest);

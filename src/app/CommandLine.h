@@ -6,6 +6,7 @@
 //   --convert IN OUT [--into N]   read IN, write OUT in the layout its name chooses
 //   --export OUT FILE [options]   plot FILE and write the canvas as BMP, PNG or JPEG
 //   --help                        list the options
+//   --version                     print the program's version
 // A failure prints the message the message box would show on standard error
 // and exits with status 1, writing no output; bad usage exits with status 2.
 

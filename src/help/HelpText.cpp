@@ -47,7 +47,23 @@ Aus einem Terminal startet der Befehl
 das Programm; mit einer Datendatei aufgerufen
 (kurvix MESSUNG.KWT) liest es diese gleich ein.
 "kurvix --help" nennt die Befehle, die ohne Fenster
-arbeiten.
+arbeiten, "kurvix --version" die Version.
+
+Drei Beispieldateien kommen mit KURVIX in den Ordner
+/usr/share/kurvix/examples (ist KURVIX unter /usr/local
+installiert, in /usr/local/share/kurvix/examples):
+
+solarzelle.kwt: Kennlinie einer Solarzelle, Strom und
+  Leistung über der Spannung; zwei Sätze mit Beschriftung,
+  Bereichen, Symbolen und Kurve. Öffnen, "Graphic ..."
+  drücken, und die Grafik steht da.
+wetterstation.csv: Temperaturen eines Tages, wie eine
+  Tabellenkalkulation sie schreibt: Semikolon, Dezimalkomma
+  und eine Spalte mit der Uhrzeit. Danach Bereiche eintragen,
+  etwa X von 21600 bis 72000 (6 bis 20 Uhr in Sekunden) und
+  Y von 0 bis 25.
+pendel.vxn: Schwingung eines Federpendels als Vexon-Datei.
+  Bereiche etwa X von 0 bis 12 und Y von -5 bis 5.
 
 [] Entfernen des Programm
 
