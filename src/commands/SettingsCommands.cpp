@@ -3,6 +3,7 @@
 #include "commands/SetDisplay.h"
 #include "data/Cp1252.h"
 #include "data/Numbers.h"
+#include "ops/Autoscale.h"
 
 #include <algorithm>
 #include <string>
@@ -187,6 +188,18 @@ Outcome setColour(Workspace& ws, std::string_view codeText)
             return Outcome::refused();
         currentOf(ws.store.setColour, ws.store) = static_cast<uint8_t>(code);
         return Outcome::done();
+    });
+}
+
+Outcome autoscale(Workspace& ws)
+{
+    return run(ws, CommandId::Autoscale, {}, [&] {
+        if (!autoscaleAxes(ws.store))
+            return Outcome::refused();
+        showCurrentSet(ws);
+        Outcome outcome;
+        outcome.setShown = true;
+        return outcome;
     });
 }
 

@@ -52,6 +52,11 @@ Outcome nextColour(Workspace& ws);
 Outcome setSymbol(Workspace& ws, std::string_view numberText);
 Outcome setColour(Workspace& ws, std::string_view codeText);
 
+// Options / "&Autoscale axes": the axis ranges from the data as
+// autoscaleAxes (ops/Autoscale.h) chooses them, then the set display.
+// Refused, changing nothing, when no set holds a point.
+Outcome autoscale(Workspace& ws);
+
 // The program's start-up state after the store's own: the plot defaults,
 // date/time and file name shown, set 1 displayed.
 void startUp(Workspace& ws);
