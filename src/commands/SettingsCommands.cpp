@@ -12,6 +12,15 @@ namespace commands {
 
 namespace {
 
+std::string_view onOff(bool on) { return on ? "on" : "off"; }
+
+uint8_t& currentOf(std::array<uint8_t, kSetSlots>& table, const DataStore& store)
+{
+    return table[static_cast<size_t>(store.currentSet)];
+}
+
+} // namespace
+
 CommandId fieldCommand(Field field)
 {
     switch (field) {
@@ -26,15 +35,6 @@ CommandId fieldCommand(Field field)
     }
     return CommandId::XLabel;
 }
-
-std::string_view onOff(bool on) { return on ? "on" : "off"; }
-
-uint8_t& currentOf(std::array<uint8_t, kSetSlots>& table, const DataStore& store)
-{
-    return table[static_cast<size_t>(store.currentSet)];
-}
-
-} // namespace
 
 Outcome setField(Workspace& ws, Field field, std::string_view text)
 {

@@ -13,6 +13,9 @@ namespace commands {
 // The edit fields of the X and Y axis boxes.
 enum class Field { XLabel, XFrom, XTo, Heading, Comment, YLabel, YFrom, YTo };
 
+// The command a field's changes run as (its undo label).
+CommandId fieldCommand(Field field);
+
 // A field's text into its store field, as on every change of the field:
 // labels, heading and comment cut to their limits; range fields take the
 // value parseNumber yields, valid or not (0 while a number is half typed).

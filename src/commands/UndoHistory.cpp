@@ -280,6 +280,11 @@ UndoHistory::UndoHistory(size_t depth)
 
 UndoHistory::~UndoHistory() = default;
 
+bool UndoHistory::canUndo() const { return !undo_.empty(); }
+bool UndoHistory::canRedo() const { return !redo_.empty(); }
+size_t UndoHistory::undoSteps() const { return undo_.size(); }
+size_t UndoHistory::redoSteps() const { return redo_.size(); }
+
 std::string_view UndoHistory::undoLabel() const
 {
     return undo_.empty() ? std::string_view() : commandInfo(undo_.back().id).undoLabel;
@@ -293,7 +298,7 @@ std::string_view UndoHistory::redoLabel() const
 size_t UndoHistory::bytes() const
 {
     size_t total = 0;
-    for (const std::deque<Step>* steps : {&undo_, &redo_})
+    for (const std::vector<Step>* steps : {&undo_, &redo_})
         for (const Step& step : *steps)
             total += step.bytes();
     return total;
@@ -387,8 +392,8 @@ void UndoHistory::push(Step step)
 {
     redo_.clear();
     undo_.push_back(std::move(step));
-    while (undo_.size() > depth_)
-        undo_.pop_front();
+    if (undo_.size() > depth_)
+        undo_.erase(undo_.begin(), undo_.end() - static_cast<std::ptrdiff_t>(depth_));
     notify();
 }
 

@@ -25,11 +25,11 @@
 #include "commands/Workspace.h"
 
 #include <cstddef>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 class UndoHistory : public CommandObserver {
 public:
@@ -41,14 +41,14 @@ public:
     UndoHistory(const UndoHistory&) = delete;
     UndoHistory& operator=(const UndoHistory&) = delete;
 
-    bool canUndo() const { return !undo_.empty(); }
-    bool canRedo() const { return !redo_.empty(); }
+    bool canUndo() const;
+    bool canRedo() const;
     // The undo label of the command the next undo takes back, or the next
     // redo applies again; empty when there is none.
     std::string_view undoLabel() const;
     std::string_view redoLabel() const;
-    size_t undoSteps() const { return undo_.size(); }
-    size_t redoSteps() const { return redo_.size(); }
+    size_t undoSteps() const;
+    size_t redoSteps() const;
     // Bytes the kept steps hold (the before-image of the running command,
     // reused from one command to the next, not counted).
     size_t bytes() const;
@@ -79,8 +79,8 @@ private:
     void notify() const;
 
     size_t depth_;
-    std::deque<Step> undo_;
-    std::deque<Step> redo_;
+    std::vector<Step> undo_; // oldest first
+    std::vector<Step> redo_;
     std::unique_ptr<Image> before_; // the store as the running command found it
     bool imageTaken_ = false;
     std::optional<CommandId> typing_;
