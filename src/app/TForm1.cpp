@@ -583,18 +583,20 @@ void TForm1::Grid1Click()
 
 void TForm1::Autoscale1Click() { showOutcome(commands::autoscale(*ws_)); }
 
-void TForm1::Undo1Click()
-{
-    undoChordInGrid_ = true;
-    showOutcome(commands::undo(*ws_));
-    paintPlotSwitches();
-}
+void TForm1::Undo1Click() { takeUndoStep(commands::undo); }
+void TForm1::Redo1Click() { takeUndoStep(commands::redo); }
 
-void TForm1::Redo1Click()
+void TForm1::takeUndoStep(Outcome (*step)(Workspace&))
 {
     undoChordInGrid_ = true;
-    showOutcome(commands::redo(*ws_));
+    // Refilling the grid closes an open cell editor; the focus stays in the
+    // grid rather than passing on to the next control.
+    QWidget* focus = QApplication::focusWidget();
+    const bool inGrid = focus && (focus == SGDATEN || SGDATEN->isAncestorOf(focus));
+    showOutcome(step(*ws_));
     paintPlotSwitches();
+    if (inGrid)
+        SGDATEN->setFocus();
 }
 
 // The plot-wide switches as the store has them: only undo and redo change

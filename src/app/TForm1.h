@@ -175,6 +175,7 @@ private:
     void createMenu();
     void createEditMenu(QMenuBar* bar);
     void showEditMenuState();
+    void takeUndoStep(Outcome (*step)(Workspace&));
     void paintPlotSwitches();
     void fieldChanged(commands::Field field, const QLineEdit* edit);
     void connectHandlers();
