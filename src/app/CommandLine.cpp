@@ -8,6 +8,7 @@
 #include "data/VectorState.h"
 #include "commands/ExportCommands.h"
 #include "commands/GridText.h"
+#include "commands/SettingsCommands.h"
 
 #include <QDir>
 
@@ -95,7 +96,7 @@ int runConvert(const std::vector<std::string>& args)
 int runExport(const std::vector<std::string>& args)
 {
     std::vector<std::string> files;
-    bool noDate = false, noFileName = false, grid = false, symbolTable = false;
+    bool noDate = false, noFileName = false, grid = false, symbolTable = false, autoscale = false;
     for (const std::string& arg : args) {
         if (arg == "--no-date")
             noDate = true;
@@ -105,6 +106,8 @@ int runExport(const std::vector<std::string>& args)
             grid = true;
         else if (arg == "--symbol-table")
             symbolTable = true;
+        else if (arg == "--autoscale")
+            autoscale = true;
         else if (arg.rfind("--", 0) == 0)
             return usage("unknown option " + arg);
         else
@@ -149,6 +152,8 @@ int runExport(const std::vector<std::string>& args)
         store.plot.plotWithGrid = grid;
         GridText rows;
         Workspace ws(store, rows);
+        if (autoscale)
+            commands::autoscale(ws);
         commands::exportPlot(ws, out, symbolTable ? commands::ExportDrawing::SymbolTable : commands::ExportDrawing::Plot);
     } catch (const KurvixError& e) {
         endProcess(fail(e.what()));
@@ -167,12 +172,14 @@ std::string usageText()
            "      Read IN (into set N onward, as Open 2nd file does; default 1) and write\n"
            "      OUT: a KWT file when the upper-cased name contains .KWT, else X;Y lines.\n"
            "  kurvix --export OUT FILE [--no-date] [--no-filename] [--grid] [--symbol-table]\n"
+           "                 [--autoscale]\n"
            "      Read FILE, plot it and write the image to OUT: a bitmap when the name\n"
            "      contains .bmp, PNG when it contains .png, else a JPEG file.\n"
            "      --no-date      leave out date and time\n"
            "      --no-filename  leave out the file name\n"
            "      --grid         plot with grid lines\n"
            "      --symbol-table draw the table of symbols instead of the plot\n"
+           "      --autoscale    axis ranges from the data first, as Options / Autoscale axes\n"
            "  kurvix --help\n"
            "      Show this text.\n"
            "  kurvix --version\n"

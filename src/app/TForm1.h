@@ -14,6 +14,7 @@
 // TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data".
 
 #include "app/TForm2.h"
+#include "commands/SettingsCommands.h"
 #include "commands/Workspace.h"
 #include "data/DataStore.h"
 
@@ -28,6 +29,7 @@
 #include <string>
 
 class ClickPanel;
+class UndoHistory;
 class GridDelegate;
 class GridModel;
 class QAction;
@@ -38,6 +40,8 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -67,6 +71,7 @@ public:
 
     DataStore& store() { return store_; }
     Workspace& workspace() { return *ws_; }
+    UndoHistory& history() { return *history_; }
     GridModel& gridModel() { return *gridModel_; }
     QTableView* grid() { return SGDATEN; }
 
@@ -104,6 +109,10 @@ public:
     void Symbole1Click();
     void Hilfe1Click();
     void Info1Click();
+    // Edit / "&Undo", "&Redo" and Options / "&Autoscale axes".
+    void Undo1Click();
+    void Redo1Click();
+    void Autoscale1Click();
     // "&Print data" (TForm1Print.cpp): the listing of the current set on the
     // default printer, without a dialog.
     void Drucken1Click();
@@ -164,6 +173,11 @@ private:
     void createOperationBoxes(QWidget* client);
     void createSecondFileBox(QWidget* client);
     void createMenu();
+    void createEditMenu(QMenuBar* bar);
+    void showEditMenuState();
+    void takeUndoStep(Outcome (*step)(Workspace&));
+    void paintPlotSwitches();
+    void fieldChanged(commands::Field field, const QLineEdit* edit);
     void connectHandlers();
     void connectOperations();
     void keepGridCellOnRefresh();
@@ -191,6 +205,10 @@ private:
     DataStore& store_;
     GridModel* gridModel_ = nullptr;
     std::unique_ptr<Workspace> ws_;
+    std::unique_ptr<UndoHistory> history_;
+    // The keys of an undo or redo chord are still coming up in the grid:
+    // their releases must not read the grid (see SGDATENKeyUp).
+    bool undoChordInGrid_ = false;
     QPointer<TForm2> graphicWindow_;
     QPointer<QWidget> helpWindow_;
     FileChooser chooseFile_;
@@ -285,7 +303,11 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Bnokclear = nullptr;
 
-    // Menu items.
+    // Menus and menu items.
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+    QAction* Autoscale1 = nullptr;
     QAction* ffnen1 = nullptr;
     QAction* Open2nd1 = nullptr;
     QAction* Speichernals1 = nullptr;

@@ -49,6 +49,9 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Point, "point", "Data", "Data"},
     CommandInfo{CommandId::GridTyping, "", "Data", "Data"},
     CommandInfo{CommandId::Export, "export", "Save as ...", "Export"},
+    CommandInfo{CommandId::Undo, "undo", "&Undo", "Undo"},
+    CommandInfo{CommandId::Redo, "redo", "&Redo", "Redo"},
+    CommandInfo{CommandId::Autoscale, "autoscale", "&Autoscale axes", "Autoscale"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)

@@ -20,6 +20,7 @@ enum class CommandId {
     Smooth, Derivative, Integral, Swap, Remove, Thin,
     Point, GridTyping,
     Export,
+    Undo, Redo, Autoscale,
 };
 
 struct CommandInfo {

@@ -92,9 +92,11 @@ Eine KWT-Datei ersetzt Überschrift, Bemerkung, X-Achse und,
 von Satz 1 an, alle Sätze, die sie enthält; fehlende Sätze
 behalten ihren Inhalt. Eine Textdatei kommt in Satz 1: die
 Überschrift wird ihr Name in Großbuchstaben, alle Bereiche
-werden 0 bis 0. Tragen Sie danach die Bereiche der Achsen
-ein, sonst kann nicht gezeichnet werden. Eine Vexon-Datei
-kommt immer in Satz 1; die X-Achse heißt dann "sec".
+werden 0 bis 0. Eine Vexon-Datei kommt immer in Satz 1; die
+X-Achse heißt dann "sec". Mit 0 bis 0 kann nicht gezeichnet
+werden: Options / "&Autoscale axes" (Strg+R) setzt danach
+alle Bereiche passend zu den Daten, und "Graphic ..."
+zeichnet sie (siehe Options).
 
 File / "Open 2nd file" liest in einen Satz Ihrer Wahl, ohne
 die übrigen zu löschen: Nummer bei "Set # (2 - 9)" eingeben,
@@ -104,7 +106,8 @@ bis Satz 9; Überschrift, Bemerkung und X-Achse werden auch
 hier übernommen.
 
 Nach dem Lesen sind alle Sätze nach X sortiert, und die
-Daten gelten als gespeichert. Kann eine Zahl nicht gelesen
+Daten gelten als gespeichert. Edit / "&Undo" (Strg+Z) stellt
+den Stand vor dem Lesen wieder her. Kann eine Zahl nicht gelesen
 werden, meldet das Programm "Ungültige numerische Eingabe"
 mit Datei und Zeile; was bis dahin gelesen wurde, bleibt.
 
@@ -144,6 +147,10 @@ Vexon-Dateien haben sieben Kopfzeilen, dann Daten wie eine
 Textdatei. Die Überschrift steht in Zeile 1 nach dem letzten
 ">", die Y-Beschriftung in Zeile 3.
 
+Text- und Vexon-Dateien enthalten keine Achsenbereiche; sie
+werden 0 bis 0 gelesen. Der Weg zur Grafik ist daher: Datei
+öffnen, Options / "&Autoscale axes" (Strg+R), "Graphic ...".
+
 [] Speichern
 
 File / "Save " (Strg+S) fragt jedesmal nach dem Namen. Ein
@@ -178,9 +185,10 @@ speichern, "Cancel" kehrt zurück.
 
 Als Änderung zählen Zahlen, die in die Tabelle getippt
 werden, sowie "Copy set ", "Exchange", "Filter", "X <=>Y",
-"Derivative" und "Integral". Die übrigen Berechnungen und
-alle Einstellungen zählen nicht: speichern Sie nach ihnen
-selbst, bevor Sie beenden.
+"Derivative" und "Integral", außerdem jedes "&Undo" und
+"&Redo". Die übrigen Berechnungen und alle Einstellungen
+zählen nicht: speichern Sie nach ihnen selbst, bevor Sie
+beenden.
 
 [] Options
 
@@ -188,6 +196,25 @@ selbst, bevor Sie beenden.
 ihren Nummern; die Daten bleiben unverändert. "Plot with
 &Grid " schaltet das Gitter ein und aus. Der Menüpunkt zeigt
 jeweils, was der nächste Klick bewirkt.
+
+"&Autoscale axes" (Strg+R) setzt die Achsen nach den Daten:
+die X-Achse vom kleinsten bis zum größten X aller Sätze mit
+Punkten, die Y-Achse jedes solchen Satzes nach seinen
+eigenen Y-Werten. Leere Sätze behalten ihre Bereiche; ohne
+Punkte ändert sich nichts. Die Enden sind runde Zahlen: die
+Achse hat fünf gleiche Schritte zu 1, 2 oder 5 mal einer
+Zehnerpotenz, der kleinste, mit dem alle Daten hineinpassen.
+So wird 0.013 bis 0.087 zu 0 bis 0.1 und -3 bis 1234 zu
+-500 bis 2000. Sind alle Werte gleich, wird der Bereich erst
+um ein Zehntel des Werts erweitert (um 1 bei 0): 5 bis 5
+wird 4.5 bis 7.
+
+Die Felder zeigen höchstens vier Dezimalen. Der Schritt ist
+darum nie kleiner als 0.0001: Daten, die enger beieinander
+liegen (etwa 1E-12 bis 3E-12), bekommen die Achse 0 bis
+0.0005 und erscheinen flach. Rechnen Sie solche Werte vorher
+mit "X,Y+-*/..." um (etwa Y*1E12). Autoscale lässt sich mit
+"&Undo" zurücknehmen.
 
 [] Symbole
 
@@ -488,6 +515,21 @@ Werkzeuge, Einstellungen und Speicher bleiben erhalten.
 
 [] Edit
 
+Im Hauptfenster nimmt Edit / "&Undo" (Strg+Z) die letzte
+Änderung der Daten zurück, "&Redo" (Strg+Y oder
+Strg+Umschalt+Z) bringt sie wieder. Die Menüpunkte nennen
+den Schritt ("&Undo Smooth"). Ein Schritt ist jeder Befehl,
+der Sätze oder Einstellungen ändert: eine Zelle der Tabelle
+(alle Tasten bis zum Verlassen der Zelle), ein Feld (bis zum
+Verlassen des Feldes), jeder Schalter, jede Berechnung, das
+Lesen einer Datei, "&Autoscale axes". Der Wechsel des Satzes
+ist kein Schritt; "&Undo" zeigt den Satz, in dem der Schritt
+geschah. Die Tasten wirken auch in einem Eingabefeld auf die
+Daten. Bis zu 200 Schritte lassen sich zurücknehmen; ein
+neuer Schritt nach "&Undo" verwirft die "&Redo"-Schritte.
+Dateien auf der Platte bleiben, wie sie sind.
+
+Im Grafikfenster:
 "Cu&t Image" (Strg+X) legt das ganze Bild in die
 Zwischenablage und macht es weiß; bis zum nächsten Werkzeug
 zeichnet Ziehen dann ein punktiertes Rechteck. "Copy Image"

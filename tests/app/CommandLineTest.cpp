@@ -53,7 +53,7 @@ TEST_F(CommandLine, HelpAndUsage)
 {
     const ProcessResult help = kurvix({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--help"})
+    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--autoscale", "--help"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
 
     const QStringList bad[] = {
@@ -160,6 +160,12 @@ TEST_F(CommandLine, ExportWritesThePlot)
     ASSERT_EQ(image.size(), QSize(480, 480));
     // No frame on the symbol table.
     EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0xFFFFFFu);
+
+    // A plain file's ranges are 0..0, which cannot be plotted until autoscaled.
+    writeFile(path("zero.asc"), "0;0\r\n");
+    const ProcessResult scaled = kurvix({QStringLiteral("--export"), path("zero.png"), path("zero.asc"), QStringLiteral("--autoscale")});
+    ASSERT_EQ(scaled.status, 0) << scaled.err.toStdString();
+    EXPECT_EQ(QImage(path("zero.png")).size(), QSize(480, 480));
 }
 
 } // namespace
