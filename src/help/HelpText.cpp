@@ -59,11 +59,11 @@ solarzelle.kwt: Kennlinie einer Solarzelle, Strom und
   drücken, und die Grafik steht da.
 wetterstation.csv: Temperaturen eines Tages, wie eine
   Tabellenkalkulation sie schreibt: Semikolon, Dezimalkomma
-  und eine Spalte mit der Uhrzeit. Danach Bereiche eintragen,
-  etwa X von 21600 bis 72000 (6 bis 20 Uhr in Sekunden) und
-  Y von 0 bis 25.
-pendel.vxn: Schwingung eines Federpendels als Vexon-Datei.
-  Bereiche etwa X von 0 bis 12 und Y von -5 bis 5.
+  und eine Spalte mit der Uhrzeit (in Sekunden gelesen).
+  Nach dem Öffnen Options / "&Autoscale axes" (Strg+R)
+  wählen, dann "Graphic ...".
+pendel.vxn: Schwingung eines Federpendels als Vexon-Datei;
+  ebenso erst Autoscale, dann "Graphic ...".
 
 [] Entfernen des Programm
 
