@@ -7,6 +7,7 @@
 #include "app/GridModel.h"
 #include "app/StoreText.h"
 #include "app/TForm2.h"
+#include "commands/ScriptRecorder.h"
 #include "commands/SetDisplay.h"
 #include "commands/SettingsCommands.h"
 #include "plot/PlotCanvas.h"
@@ -16,6 +17,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -116,7 +118,10 @@ TForm1::TForm1(DataStore& store, TForm2* graphicWindow, QWidget* helpWindow, QWi
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    stopRecording();
+}
 
 void TForm1::FormCreate()
 {
@@ -147,6 +152,7 @@ void TForm1::FormCreate()
     connectHandlers();
     connectOperations();
     keepGridCellOnRefresh();
+    connectRecording();
 
     // Grid set-up, default axes and switches, then the first set display.
     SGDATEN->setColumnWidth(0, 36);
@@ -308,6 +314,8 @@ void TForm1::createMenu()
     QMenu* options = addMenu("Optionen1", QStringLiteral("&Options"));
     Symbole1 = addItem(options, "Symbole1", QStringLiteral("Show &Symbols"));
     Grid1 = addItem(options, "Grid1", QStringLiteral("Plot with &Grid "));
+    Recordcommands1 = addItem(options, "Recordcommands1", QStringLiteral("Record commands..."));
+    Stoprecording1 = addItem(options, "Stoprecording1", QStringLiteral("Stop recording"));
 
     Hilfe1 = bar->addAction(QStringLiteral("&Help"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));

@@ -49,6 +49,7 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Point, "point", "Data", "Data"},
     CommandInfo{CommandId::GridTyping, "", "Data", "Data"},
     CommandInfo{CommandId::Export, "export", "Save as ...", "Export"},
+    CommandInfo{CommandId::Listing, "listing", "&Print data", "Listing"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)
