@@ -52,6 +52,9 @@ void ScriptRecorder::writeCommand(CommandId id, std::span<const std::string_view
     std::string line = word(id);
     for (std::string_view argument : arguments)
         line += ' ' + escapeNames(argument);
+    // An emptied field: the word alone.
+    if (!arguments.empty() && arguments.back().empty())
+        line.pop_back();
     if (!arguments.empty() && !arguments.back().empty()
         && (arguments.back().back() == ' ' || arguments.back().back() == '\t'))
         write("# the text below ends in blanks, which a script line drops");

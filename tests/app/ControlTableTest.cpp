@@ -326,6 +326,8 @@ TEST_F(MainWindowTable, MenuItems)
         {"Beenden1", "Datei1", "Exit Program", ctrl(Qt::Key_Q)},
         {"Symbole1", "Optionen1", "Show &Symbols", {}},
         {"Grid1", "Optionen1", "Plot with &Grid ", {}},
+        {"Recordcommands1", "Optionen1", "Record commands...", {}},
+        {"Stoprecording1", "Optionen1", "Stop recording", {}},
         {"Hilfe1", nullptr, "&Help", {}},
         {"Info1", nullptr, "&Info", {}},
     });
