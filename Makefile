@@ -3,7 +3,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench bench-script clean
 
 all: build
 
@@ -24,6 +24,10 @@ test: build
 
 bench: build
 	./$(BUILD)/bench/kurvix_bench
+
+# `kurvix --run` over 200 files beside 200 `kurvix --export` processes.
+bench-script: build
+	bench/script-run.sh $(BUILD)/kurvix
 
 clean:
 	rm -rf $(BUILD)

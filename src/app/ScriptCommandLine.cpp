@@ -45,13 +45,13 @@ int fail(const std::string& message)
 }
 
 // Fonts, images and PDF pages need an application object; the offscreen
-// platform needs no display. Loading the font configuration, the largest
-// fixed cost, runs beside the application's start. The object is never
-// destroyed: the process ends with endProcess().
+// platform needs no display, whatever platform the desktop session names.
+// Loading the font configuration, the largest fixed cost, runs beside the
+// application's start. The object is never destroyed: the process ends with
+// endProcess().
 void startHeadlessGui()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         // Without a private runtime folder Qt warns on stderr, the channel
         // of these modes' messages.

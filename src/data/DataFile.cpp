@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <array>
 #include <cerrno>
 #include <charconv>
@@ -399,7 +400,8 @@ void replaceFileAtomically(const std::string& target, std::string_view bytes)
     const std::string base = (directory.empty() ? std::string() : directory) + "." + std::string(fileNamePart(realTarget));
     std::string temporary;
     int fd = -1;
-    static unsigned counter = 0;
+    // Saves may run on several threads at once (a script over many files).
+    static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
         temporary = base + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -424,8 +424,25 @@ void PlotCanvas::plotCommand()
                 const int number = store_.symbolNumber[slot(s)];
                 const double* xs = store_.xs(s);
                 const double* ys = store_.ys(s);
-                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i)
-                    plotSymbolAt(number, xs[i], ys[i]);
+                // A symbol on the pixel of the one just drawn paints the same
+                // pixels again, which in copy mode with a solid pen changes
+                // nothing; a full set has dozens of points per pixel column.
+                const bool repeatsChangeNothing =
+                    canvas_.pen.mode == RasterMode::Copy && canvas_.pen.style == PenStyle::Solid;
+                int lastX = 0, lastY = 0;
+                bool drawn = false;
+                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i) {
+                    if (!insideRanges(xs[i], ys[i]))
+                        continue;
+                    const int x = mapX(xs[i]);
+                    const int y = mapY(ys[i]);
+                    if (repeatsChangeNothing && drawn && x == lastX && y == lastY)
+                        continue;
+                    drawSymbol(x, y, number);
+                    lastX = x;
+                    lastY = y;
+                    drawn = true;
+                }
             }
         }
     }
