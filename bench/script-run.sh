@@ -42,11 +42,12 @@ export out/$NAME.png
 EOF
 
 TIMEFORMAT='%R %U %S'
-# Prints: label, wall seconds, CPU seconds, CPU ms per file, wall ms per file.
+# Prints: label, wall seconds, CPU seconds (user + system), CPU ms per file,
+# wall ms per file.
 report() {
     awk -v label="$1" -v n="$files" '{ cpu = $2 + $3;
-        printf "%-34s wall %6.3f s  cpu %6.3f s  cpu/file %6.2f ms  wall/file %6.2f ms\n",
-               label, $1, cpu, 1000 * cpu / n, 1000 * $1 / n }' "$2"
+        printf "%-36s wall %6.3f s  cpu %6.3f s (%.3f + %.3f)  cpu/file %6.2f ms  wall/file %6.2f ms\n",
+               label, $1, cpu, $2, $3, 1000 * cpu / n, 1000 * $1 / n }' "$2"
 }
 
 echo "$files files of 10000 points, $(nproc) cores; load before: $(cut -d' ' -f1-3 /proc/loadavg)"

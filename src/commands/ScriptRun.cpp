@@ -5,6 +5,9 @@
 #include "commands/ListingCommands.h"
 #include "commands/SetCommands.h"
 #include "commands/SettingsCommands.h"
+#include "data/Cp1252.h"
+#include "data/Errors.h"
+#include "data/Messages.h"
 #include "data/Numbers.h"
 
 #include <algorithm>
@@ -42,19 +45,40 @@ Outcome typeField(ScriptRun& r, commands::Field field, const Fields& f)
 }
 
 // The stepper, pressed until set n is shown; at set n already it only
-// refreshes the display, as it does at either end.
+// refreshes the display, as it does at either end. Each press stores the
+// drawing boxes first, which in a script always show the store.
 Outcome stepTo(ScriptRun& r, const Fields& f)
 {
     const int target = toInteger(f[0]);
-    if (target == r.store.currentSet)
-        return commands::selectSet(r.ws, target);
     Outcome outcome;
-    while (r.store.currentSet != target) {
-        outcome = commands::stepSet(r.ws, target > r.store.currentSet ? 1 : -1);
-        if (!outcome.isDone())
-            break;
-    }
+    do {
+        commands::storeDrawFlags(r.ws, commands::drawSwitchesOf(r.store));
+        outcome = target == r.store.currentSet ? commands::selectSet(r.ws, target)
+                                               : commands::stepSet(r.ws, target > r.store.currentSet ? 1 : -1);
+    } while (outcome.isDone() && r.store.currentSet != target);
     return outcome;
+}
+
+// The characters whose key release in the grid marks the data as changed.
+bool typesNumber(std::string_view text)
+{
+    return text.find_first_of("0123456789,-.") != std::string_view::npos;
+}
+
+// X and Y typed into row I of the grid, replacing both cells (empty texts
+// empty them), then the read of the whole grid a key release makes. Rows
+// run from 1 to one after the last point.
+Outcome typePoint(ScriptRun& r, const Fields& f)
+{
+    const int row = toInteger(f[0]);
+    const int n = r.store.curCount();
+    if (row < 1 || row > n + 1)
+        throw KurvixError(Messages::message(
+            Messages::NoSuchGridRow, {f[0], std::to_string(r.store.currentSet), std::to_string(n), std::to_string(n + 1)}));
+    r.grid.setCellText(1, row, cp1252FromUtf8(f[1]));
+    r.grid.setCellText(2, row, cp1252FromUtf8(f[2]));
+    return commands::gridTyping(r.ws, typesNumber(f[1]) || typesNumber(f[2]) ? commands::GridKey::Typed
+                                                                             : commands::GridKey::Other);
 }
 
 template <commands::Field field>
@@ -131,8 +155,7 @@ const ScriptCommand kScriptCommands[] = {
      [](ScriptRun& r, const Fields& f) { return commands::removePoints(r.ws, f[0], f[1]); }},
     {CommandId::Thin, ArgumentForm::Required, "F",
      [](ScriptRun& r, const Fields& f) { return commands::thinPoints(r.ws, f[0]); }},
-    {CommandId::Point, ArgumentForm::Point, "I [X Y]",
-     [](ScriptRun& r, const Fields& f) { return commands::typePoint(r.ws, f[0], f[1], f[2]); }},
+    {CommandId::Point, ArgumentForm::Point, "I [X Y]", typePoint},
     {CommandId::Save, ArgumentForm::Required, "PATH",
      [](ScriptRun& r, const Fields& f) { return commands::saveFile(r.ws, f[0], commands::SaveNaming::Exact); }},
     {CommandId::Export, ArgumentForm::Required, "PATH",

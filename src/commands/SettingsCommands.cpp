@@ -2,8 +2,6 @@
 
 #include "commands/SetDisplay.h"
 #include "data/Cp1252.h"
-#include "data/Errors.h"
-#include "data/Messages.h"
 #include "data/Numbers.h"
 
 #include <algorithm>
@@ -29,15 +27,6 @@ CommandId fieldCommand(Field field)
 }
 
 std::string_view onOff(bool on) { return on ? "on" : "off"; }
-
-// The characters whose key release marks the data as changed.
-bool typesNumber(std::string_view text)
-{
-    for (char c : text)
-        if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '.')
-            return true;
-    return false;
-}
 
 uint8_t& currentOf(std::array<uint8_t, kSetSlots>& table, const DataStore& store)
 {
@@ -241,24 +230,3 @@ Outcome gridTyping(Workspace& ws, GridKey key)
 
 } // namespace commands
 
-namespace commands {
-
-Outcome typePoint(Workspace& ws, std::string_view rowText, std::string_view xText, std::string_view yText)
-{
-    return run(ws, CommandId::Point, {rowText, xText, yText}, [&] {
-        const int row = toInteger(rowText);
-        const int n = ws.store.curCount();
-        if (row < 1 || row > n + 1)
-            throw KurvixError(Messages::message(Messages::NoSuchGridRow,
-                                                {rowText, std::to_string(ws.store.currentSet), std::to_string(n),
-                                                 std::to_string(n + 1)}));
-        ws.grid.setCellText(1, row, cp1252FromUtf8(xText));
-        ws.grid.setCellText(2, row, cp1252FromUtf8(yText));
-        if (typesNumber(xText) || typesNumber(yText))
-            ws.store.unsavedChanges = true;
-        readGridIntoSet(ws);
-        return Outcome::done();
-    });
-}
-
-} // namespace commands

@@ -66,11 +66,4 @@ Outcome selectSet(Workspace& ws, int n);
 enum class GridKey { Typed, Other };
 Outcome gridTyping(Workspace& ws, GridKey key);
 
-// X and Y typed into data row `rowText` of the grid (replacing both cells;
-// empty texts empty them), then the grid read into the current set as a key
-// release does; the data count as changed when the texts hold a number
-// character. The row is a whole number from 1 to one after the last point;
-// others throw KurvixError before anything changes.
-Outcome typePoint(Workspace& ws, std::string_view rowText, std::string_view xText, std::string_view yText);
-
 } // namespace commands
