@@ -6,7 +6,8 @@
 # file and wall time per file, and the load average seen, for each of REPEAT
 # rounds. Not a test: the figures depend on the machine and what else runs.
 #
-#   bench/script-run.sh [KURVIX] (defaults: build/kurvix; FILES=200 REPEAT=3 JOBS=)
+#   bench/script-run.sh [KURVIX] (defaults: build/kurvix; FILES=200 REPEAT=3 JOBS=;
+#   ONLY_RUN=1 leaves the --export processes out)
 set -eu
 
 kurvix=$(realpath "${1:-build/kurvix}")
@@ -55,6 +56,7 @@ for round in $(seq "$repeat"); do
     rm -f out/* alone/*
     { time "$kurvix" --run script.txt data/*.txt $jobs ; } 2> run.time
     report "round $round: kurvix --run ${JOBS:+--jobs $JOBS}" run.time
+    [ -n "${ONLY_RUN:-}" ] && continue
     { time for f in out/*.kwt; do "$kurvix" --export "alone/$(basename "$f" .kwt).png" "$f"; done ; } 2> alone.time
     report "round $round: $files x kurvix --export" alone.time
     { time ls out/*.kwt | xargs -P "$(nproc)" -I{} sh -c '"$0" --export "alone/$(basename "$1" .kwt).png" "$1"' "$kurvix" {} ; } 2> parallel.time
