@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 EXAMPLE = examples/solarzelle.kwt
 
-.PHONY: all deps configure build run test bench install uninstall package clean
+.PHONY: all deps configure build run test bench bench-script install uninstall package clean
 
 all: build
 
@@ -37,6 +37,10 @@ uninstall:
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# `kurvix --run` over 200 files beside 200 `kurvix --export` processes.
+bench-script: build
+	bench/script-run.sh $(BUILD)/kurvix
 
 clean:
 	rm -rf $(BUILD)

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/ScriptCommandLine.h"
 #include "data/DataFile.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
@@ -180,12 +181,14 @@ std::string usageText()
            "      --grid         plot with grid lines\n"
            "      --symbol-table draw the table of symbols instead of the plot\n"
            "      --autoscale    axis ranges from the data first, as Options / Autoscale axes\n"
+           + scriptUsageText() +
            "  kurvix --help\n"
            "      Show this text.\n"
            "  kurvix --version\n"
            "      Show the version.\n"
            "Outputs are written under exactly the name given. A failure prints its\n"
-           "message and exits with status 1; bad usage exits with status 2.\n";
+           "message and exits with status 1; bad usage exits with status 2.\n"
+           + scriptCommandsText();
 }
 
 StartRequest runCommandLine(const std::vector<std::string>& args)
@@ -205,6 +208,10 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
         request.exitStatus = runConvert(rest);
     } else if (mode == "--export") {
         request.exitStatus = runExport(rest);
+    } else if (mode == "--run") {
+        request.exitStatus = runScriptMode(rest);
+    } else if (mode == "--listing") {
+        request.exitStatus = runListingMode(rest);
     } else if (mode.rfind("--", 0) == 0) {
         request.exitStatus = usage("unknown option " + mode);
     } else {

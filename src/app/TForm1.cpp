@@ -7,6 +7,7 @@
 #include "app/GridModel.h"
 #include "app/StoreText.h"
 #include "app/TForm2.h"
+#include "commands/ScriptRecorder.h"
 #include "commands/SetDisplay.h"
 #include "commands/SettingsCommands.h"
 #include "commands/UndoHistory.h"
@@ -17,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -168,7 +170,10 @@ TForm1::TForm1(DataStore& store, TForm2* graphicWindow, QWidget* helpWindow, QWi
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    stopRecording();
+}
 
 void TForm1::FormCreate()
 {
@@ -204,6 +209,7 @@ void TForm1::FormCreate()
     connectHandlers();
     connectOperations();
     keepGridCellOnRefresh();
+    connectRecording();
 
     // Grid set-up, default axes and switches, then the first set display.
     SGDATEN->setColumnWidth(0, 36);
@@ -355,6 +361,8 @@ void TForm1::createMenu()
     Symbole1 = addItem(options, "Symbole1", QStringLiteral("Show &Symbols"));
     Grid1 = addItem(options, "Grid1", QStringLiteral("Plot with &Grid "));
     Autoscale1 = addItem(options, "Autoscale1", QStringLiteral("&Autoscale axes"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    Recordcommands1 = addItem(options, "Recordcommands1", QStringLiteral("Record commands..."));
+    Stoprecording1 = addItem(options, "Stoprecording1", QStringLiteral("Stop recording"));
 
     Hilfe1 = bar->addAction(QStringLiteral("&Help"));
     Hilfe1->setObjectName(QStringLiteral("Hilfe1"));

@@ -11,7 +11,8 @@
 //
 // TForm1.cpp: construction, set display and settings; TForm1Grid.cpp: the
 // data grid's keys; TForm1Ops.cpp: the operation buttons and the input box;
-// TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data".
+// TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data";
+// TForm1Record.cpp: recording the commands as a script.
 
 #include "app/TForm2.h"
 #include "commands/SettingsCommands.h"
@@ -31,10 +32,12 @@
 class ClickPanel;
 class UndoHistory;
 class GridDelegate;
+class ScriptRecorder;
 class GridModel;
 class QAction;
 class QCheckBox;
 class QFileDialog;
+class QFile;
 class QPrinter;
 class QGroupBox;
 class QKeyEvent;
@@ -116,6 +119,13 @@ public:
     // "&Print data" (TForm1Print.cpp): the listing of the current set on the
     // default printer, without a dialog.
     void Drucken1Click();
+    // Options / "Record commands..." (TForm1Record.cpp): asks for a script
+    // file and appends to it, from then on, the script line of every command
+    // carried out here; "Stop recording" ends it. The menu offers the one
+    // that applies.
+    void Recordcommands1Click();
+    void Stoprecording1Click();
+    bool isRecording() const { return recorder_ != nullptr; }
     // Test hook: prepares the printer instead of the default one (to print
     // into a PDF file).
     void setPrinterSetup(std::function<void(QPrinter&)> setup) { printerSetup_ = std::move(setup); }
@@ -181,6 +191,10 @@ private:
     void connectHandlers();
     void connectOperations();
     void keepGridCellOnRefresh();
+    void connectRecording();
+    void showRecordingState();
+    void recordLine(const std::string& line);
+    void stopRecording();
 
     void colourDisplay();
     void showOutcome(const Outcome& outcome);
@@ -212,6 +226,9 @@ private:
     QPointer<TForm2> graphicWindow_;
     QPointer<QWidget> helpWindow_;
     FileChooser chooseFile_;
+    std::unique_ptr<ScriptRecorder> recorder_;
+    std::unique_ptr<QFile> recordFile_;
+    QFileDialog* RecordDialog = nullptr;
     std::function<void(QPrinter&)> printerSetup_;
     QColor shownColour_{Qt::black};
     QString saveFileName_;
@@ -315,6 +332,8 @@ private:
     QAction* Beenden1 = nullptr;
     QAction* Symbole1 = nullptr;
     QAction* Grid1 = nullptr;
+    QAction* Recordcommands1 = nullptr;
+    QAction* Stoprecording1 = nullptr;
     QAction* Hilfe1 = nullptr;
     QAction* Info1 = nullptr;
 };

@@ -52,6 +52,7 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Undo, "undo", "&Undo", "Undo"},
     CommandInfo{CommandId::Redo, "redo", "&Redo", "Redo"},
     CommandInfo{CommandId::Autoscale, "autoscale", "&Autoscale axes", "Autoscale"},
+    CommandInfo{CommandId::Listing, "listing", "&Print data", "Listing"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)

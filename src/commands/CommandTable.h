@@ -19,7 +19,7 @@ enum class CommandId {
     Calculate, Slope, Copy, Insert, Exchange, AddCurve, Filter,
     Smooth, Derivative, Integral, Swap, Remove, Thin,
     Point, GridTyping,
-    Export,
+    Export, Listing,
     Undo, Redo, Autoscale,
 };
 

@@ -242,3 +242,4 @@ Outcome gridTyping(Workspace& ws, GridKey key)
 }
 
 } // namespace commands
+

@@ -50,6 +50,9 @@ inline constexpr std::string_view InsertTooLarge =
     "Set %1 (%2 points) and set %3 (%4 points) together hold more than the 10000 points of a set; nothing was inserted.";
 inline constexpr std::string_view ThinningFactor =
     "The factor must be a whole number of at least 1; no point was removed.";
+// A script's `point` line names a row the grid of the set does not offer.
+inline constexpr std::string_view NoSuchGridRow =
+    "There is no row %1 to type into: set %2 holds %3 points, so rows 1 to %4 take a point.";
 
 // Every message above, for the help text's chapter on failures. The second
 // form of the numeric-input message only adds the file and line.
@@ -58,7 +61,7 @@ inline constexpr std::string_view all[] = {
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
     InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted,
-    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
+    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor, NoSuchGridRow,
 };
 
 // Replaces %1, %2, ... in order by the given arguments.

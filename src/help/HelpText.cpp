@@ -216,6 +216,59 @@ liegen (etwa 1E-12 bis 3E-12), bekommen die Achse 0 bis
 mit "X,Y+-*/..." um (etwa Y*1E12). Autoscale lässt sich mit
 "&Undo" zurücknehmen.
 
+"Record commands..." fragt nach einer Skriptdatei (eine
+vorhandene wird verlängert) und schreibt von da an jeden
+Befehl, den Sie im Hauptfenster ausführen, als Zeile
+hinein; "Stop recording" beendet die Aufnahme. Abgelehnte
+und fehlgeschlagene Befehle fehlen. Was Sie in ein Feld
+oder in die Tabelle tippen, erscheint, sobald Sie das Feld
+oder die Tabelle verlassen. Die erste Datei, die Sie
+öffnen, steht im Skript als $FILE: so läuft es auch über
+andere Dateien. Beginnen Sie die Aufnahme also vor dem
+Öffnen.
+
+Ein Skript ist eine Textdatei mit einem Befehl je Zeile;
+leere Zeilen und Zeilen mit # vorn sind Kommentare. Es
+läuft ohne Fenster:
+
+  kurvix --run SKRIPT DATEI ...
+
+Für jede DATEI läuft das Skript einmal, jedesmal vom
+Programmstart an. In den Argumenten steht $FILE für die
+Datei, $NAME für ihren Namen ohne Ordner und Endung, $DIR
+für ihren Ordner und $$ für ein $. --jobs N bearbeitet N
+Dateien zugleich (sonst so viele, wie der Rechner Kerne
+hat); Ergebnisse und Meldungen bleiben dieselben. Ein
+Befehl, zu dem das Fenster eine Meldung zeigen würde,
+beendet den Lauf dieser Datei mit SKRIPT:ZEILE: MELDUNG
+(DATEI); die nächste Datei läuft trotzdem.
+
+Jeder Befehl tut genau, was Sie im Fenster täten; dahinter
+steht, was Sie dort eintippen würden: open DATEI, open2 N
+DATEI, set N, xlabel, xfrom, xto, heading, comment, ylabel,
+yfrom, yto TEXT, symbols, connect, curve, regression,
+datetime, filename, grid on oder off, symbol N, colour N,
+calc, slope, copy, insert, exchange, add, filter TEXT,
+smooth, derivative, integral, swap, autoscale, undo, redo,
+remove VON BIS, thin F, point I X Y (Zeile I der Tabelle),
+save, export, listing DATEI. "kurvix --help" zeigt sie
+alle.
+
+Beispiel, jede Messung geglättet, abgeleitet, gespeichert
+und gezeichnet:
+
+  open $FILE
+  xfrom 0
+  xto 100
+  smooth
+  derivative
+  save $DIR/$NAME.kwt
+  export $DIR/$NAME.png
+
+"kurvix --listing DATEI --set N" schreibt die Datenliste
+von Satz N auf die Standardausgabe, mit --pdf AUS.pdf in
+eine PDF-Datei.
+
 [] Symbole
 
 Es gibt 15 Symbole für die Punkte eines Satzes: 0 Punkt,
@@ -689,6 +742,9 @@ nennt den Grund:
   Speichern nicht ersetzt.
 "the image could not be encoded": das Bild ließ sich in
   diesem Format nicht schreiben; die alte Datei bleibt.
+"There is no row ... to type into: set ... holds ...
+  points, so rows 1 to ... take a point.": die Zeile eines
+  point-Befehls im Skript liegt hinter den Daten.
 "No default printer is set up; nothing was printed.",
 "The printer could not start the print job; nothing was
   printed.": kein Drucker eingerichtet oder nicht bereit.

@@ -329,6 +329,8 @@ TEST_F(MainWindowTable, MenuItems)
         {"Symbole1", "Optionen1", "Show &Symbols", {}},
         {"Grid1", "Optionen1", "Plot with &Grid ", {}},
         {"Autoscale1", "Optionen1", "&Autoscale axes", ctrl(Qt::Key_R)},
+        {"Recordcommands1", "Optionen1", "Record commands...", {}},
+        {"Stoprecording1", "Optionen1", "Stop recording", {}},
         {"Hilfe1", nullptr, "&Help", {}},
         {"Info1", nullptr, "&Info", {}},
     });
