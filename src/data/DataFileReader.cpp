@@ -150,6 +150,8 @@ void readKwt(DataStore& store, DataFileScanner& in, int firstSet, Report& report
     for (int s = firstSet; s <= kLastSet; ++s) {
         if (in.onlyBlanksLeft()) {
             if constexpr (Report::active) {
+                if (in.atEnd())
+                    return;
                 ReadEvent end = eventAt(ReadStep::End, in.line());
                 end.notes = ReadNote::BlanksLeft;
                 report(end);
@@ -185,7 +187,8 @@ void readKwt(DataStore& store, DataFileScanner& in, int firstSet, Report& report
         }
     }
     if constexpr (Report::active)
-        report(eventAt(ReadStep::End, in.line()));
+        if (!in.atEnd())
+            report(eventAt(ReadStep::End, in.line())); // blocks beyond set 9
 }
 
 // ---------------------------------------------------------------- plain lines
@@ -208,15 +211,20 @@ double timeOfDay(std::string_view text, ReadEvent* event)
 {
     auto field = [text](size_t pos) { return pos < text.size() ? text.substr(pos, 2) : std::string_view(); };
     const std::string_view fields[3] = {field(0), field(3), field(6)};
-    if (event) {
-        event->notes |= ReadNote::TimeOfDay;
-        for (int k = 0; k < 3; ++k) {
+    double values[3];
+    for (int k = 0; k < 3; ++k) {
+        const ParsedNumber number = parseNumber(fields[k]);
+        values[k] = number.value;
+        if (event) {
             event->timeFields[k] = fields[k];
-            if (!fields[k].empty() && !parseNumber(fields[k]).ok)
+            event->timeValues[k] = number.value;
+            if (!number.ok && !fields[k].empty())
                 event->notes |= ReadNote::TimeFieldInvalid;
         }
     }
-    return numberOrZero(fields[0]) * 3600 + numberOrZero(fields[1]) * 60 + numberOrZero(fields[2]);
+    if (event)
+        event->notes |= ReadNote::TimeOfDay;
+    return values[0] * 3600 + values[1] * 60 + values[2];
 }
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -376,8 +384,6 @@ void readPlainLines(DataStore& store, DataFileScanner& in, int set, Report& repo
     int storedIn = 0;
     while (!in.atEnd())
         readPlainRecord(store, in, set, scratch, report, storedIn);
-    if constexpr (Report::active)
-        report(eventAt(ReadStep::End, in.line()));
 }
 
 // ---------------------------------------------------------------- Vexon and plain files

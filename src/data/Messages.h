@@ -50,6 +50,12 @@ inline constexpr std::string_view InsertTooLarge =
     "Set %1 (%2 points) and set %3 (%4 points) together hold more than the 10000 points of a set; nothing was inserted.";
 inline constexpr std::string_view ThinningFactor =
     "The factor must be a whole number of at least 1; no point was removed.";
+inline constexpr std::string_view FollowingStopped = "Following %1 stopped: the data were changed.";
+inline constexpr std::string_view OnlyFirstFileOpened = "Only the first of %1 files was opened.";
+inline constexpr std::string_view ClipboardHoldsNoData = "The clipboard holds no X/Y data; nothing was pasted.";
+
+// What the reader's messages name as the file when it reads pasted text.
+inline constexpr std::string_view ClipboardAsFile = "Zwischenablage";
 
 // Every message above, for the help text's chapter on failures. The second
 // form of the numeric-input message only adds the file and line.
@@ -59,6 +65,7 @@ inline constexpr std::string_view all[] = {
     InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted,
     CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
+    FollowingStopped, OnlyFirstFileOpened, ClipboardHoldsNoData,
 };
 
 // Replaces %1, %2, ... in order by the given arguments.

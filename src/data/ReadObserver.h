@@ -42,7 +42,8 @@ enum class ReadStep : uint8_t {
     YFound,
     // Set `set` is full: the points go on in the next set (none after 9).
     SetFull,
-    // Where reading ended (line: the first line not read).
+    // A KWT file ends before its bytes do (only blanks are left, or no set
+    // is left for its further blocks): line is the first line not read.
     End,
 };
 
@@ -78,6 +79,7 @@ struct ReadEvent {
     std::string_view yRaw;  // plain lines: the Y text before ";" and tabs were removed
     std::string_view rest;  // the rest of a number's line, skipped
     std::string_view timeFields[3]; // hh, mm, ss of a time of day
+    double timeValues[3] = {0, 0, 0}; // and what they were read as
     int count = 0;          // set code
     int symbol = 0;
     int flags = 0;
