@@ -53,7 +53,7 @@ TEST_F(CommandLine, HelpAndUsage)
 {
     const ProcessResult help = kurvix({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--autoscale", "--help"})
+    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--autoscale", "--explain", "--help"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
 
     const QStringList bad[] = {
