@@ -232,7 +232,7 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 // The buffers one run of the plain-line reader reuses from line to line.
 struct PlainScratch {
     std::string work;
-    std::array<char, 16> yText{};
+    std::array<char, kPlainYField + 1> yText{};
     PlainScratch() { work.reserve(256); }
 };
 
@@ -299,7 +299,7 @@ RecordEnd readPlainRecord(DataStore& store, DataFileScanner& in, int& set, Plain
         const std::string_view view(work);
         const std::string_view xText = view.substr(0, semicolon);
         // A third column is joined onto Y: only ";" and tabs are removed.
-        const std::string_view yRaw = view.substr(semicolon + 1, 15);
+        const std::string_view yRaw = view.substr(semicolon + 1, kPlainYField);
         size_t yLength = 0;
         for (const char c : yRaw)
             if (c != ';' && c != '\t')

@@ -16,6 +16,9 @@
 // /dev/zero, or a huge file chosen by mistake, from eating all memory.
 constexpr size_t kMaxDataFileBytes = size_t{256} << 20;
 
+// The longest Y text the plain-line reader takes after the column separator.
+constexpr size_t kPlainYField = 15;
+
 enum class DataFileKind { Kwt, Vexon, Plain };
 
 // The kind a path names: ".KWT" anywhere in the upper-cased path, else

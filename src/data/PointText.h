@@ -3,12 +3,10 @@
 // A set's points as text for other programs (a spreadsheet pastes it as two
 // columns), in the form the plain-line reader reads back.
 
+#include "data/DataFileReader.h"
 #include "data/DataStore.h"
 
 #include <string>
-
-// The longest Y text the plain-line reader takes after the column separator.
-constexpr size_t kPlainYField = 15;
 
 // The points of set s as lines "X<TAB>Y" ended by a line feed. Each value is
 // written with the fewest digits that read back as the same double (an
