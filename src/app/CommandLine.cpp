@@ -6,6 +6,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "data/ReadExplain.h"
 #include "data/VectorState.h"
 #include "commands/ExportCommands.h"
 #include "commands/GridText.h"
@@ -88,6 +89,40 @@ int runConvert(const std::vector<std::string>& args)
         DataStore store;
         readInto(store, files[0], into);
         writeDataFileExactly(store, files[1]);
+    } catch (const KurvixError& e) {
+        return fail(e.what());
+    }
+    return 0;
+}
+
+// The report of how FILE is read, on standard output; a read that fails is
+// reported there too, then its message goes to standard error (status 1).
+int runExplain(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    std::string into = "1";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--into") {
+            if (i + 1 >= args.size())
+                return usage("--into needs a set number");
+            into = args[++i];
+        } else if (args[i].rfind("--", 0) == 0) {
+            return usage("unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 1)
+        return usage("--explain needs one data file");
+    try {
+        const int set = toInteger(into);
+        if (set < kFirstSet || set > kLastSet)
+            throw KurvixError(std::string(Messages::SecondFileSetRange));
+        clearUpperVectorState();
+        const ReadExplanation report = explainDataFile(files[0], set);
+        std::cout << report.text;
+        if (!report.failure.empty())
+            return fail(report.failure);
     } catch (const KurvixError& e) {
         return fail(e.what());
     }
@@ -182,6 +217,9 @@ std::string usageText()
            "      --symbol-table draw the table of symbols instead of the plot\n"
            "      --autoscale    axis ranges from the data first, as Options / Autoscale axes\n"
            + scriptUsageText() +
+           "  kurvix --explain FILE [--into N]\n"
+           "      Show line by line how FILE is read (into set N onward; default 1): what\n"
+           "      each line gives and the notes that explain surprises, then a summary.\n"
            "  kurvix --help\n"
            "      Show this text.\n"
            "  kurvix --version\n"
@@ -212,6 +250,8 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
         request.exitStatus = runScriptMode(rest);
     } else if (mode == "--listing") {
         request.exitStatus = runListingMode(rest);
+    } else if (mode == "--explain") {
+        request.exitStatus = runExplain(rest);
     } else if (mode.rfind("--", 0) == 0) {
         request.exitStatus = usage("unknown option " + mode);
     } else {

@@ -3,6 +3,7 @@
 #include "app/ClickPanel.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
+#include "app/FollowWatch.h"
 #include "app/GridDelegate.h"
 #include "app/GridModel.h"
 #include "app/StoreText.h"
@@ -205,6 +206,8 @@ void TForm1::FormCreate()
     commands::attachHistory(*ws_, *history_);
     history_->setChangeHandler([this] { showEditMenuState(); });
     showEditMenuState();
+    createFollowing();
+    acceptDroppedFiles();
     qApp->installEventFilter(new DataUndoKeys(this));
     connectHandlers();
     connectOperations();
@@ -351,6 +354,9 @@ void TForm1::createMenu()
     QMenu* file = addMenu(bar, "Datei1", QStringLiteral("&File"));
     ffnen1 = addItem(file, "ffnen1", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     Open2nd1 = addItem(file, "Open2nd1", QStringLiteral("Open 2nd file"));
+    Followfile1 = addItem(file, "Followfile1", QStringLiteral("&Follow file..."), QKeySequence(Qt::CTRL | Qt::Key_F));
+    Stopfollowing1 = addItem(file, "Stopfollowing1", QStringLiteral("Stop following"));
+    Howthefilewasread1 = addItem(file, "Howthefilewasread1", QStringLiteral("How the file was read..."));
     Speichernals1 = addItem(file, "Speichernals1", QStringLiteral("Save "), QKeySequence(Qt::CTRL | Qt::Key_S));
     Drucken1 = addItem(file, "Drucken1", QStringLiteral("&Print data"), QKeySequence(Qt::CTRL | Qt::Key_P));
     Beenden1 = addItem(file, "Beenden1", QStringLiteral("Exit Program"), QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -361,6 +367,9 @@ void TForm1::createMenu()
     Symbole1 = addItem(options, "Symbole1", QStringLiteral("Show &Symbols"));
     Grid1 = addItem(options, "Grid1", QStringLiteral("Plot with &Grid "));
     Autoscale1 = addItem(options, "Autoscale1", QStringLiteral("&Autoscale axes"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    Autoscalewhilefollowing1 = addItem(options, "Autoscalewhilefollowing1", QStringLiteral("Autoscale while following"));
+    Autoscalewhilefollowing1->setCheckable(true);
+    Autoscalewhilefollowing1->setChecked(true);
     Recordcommands1 = addItem(options, "Recordcommands1", QStringLiteral("Record commands..."));
     Stoprecording1 = addItem(options, "Stoprecording1", QStringLiteral("Stop recording"));
 
@@ -378,6 +387,10 @@ void TForm1::createEditMenu(QMenuBar* bar)
     Undo1 = addItem(Edit1, "Undo1", QStringLiteral("&Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
     Redo1 = addItem(Edit1, "Redo1", QStringLiteral("&Redo"));
     Redo1->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // Plain Ctrl+C and Ctrl+V stay with the edit fields and the grid cells.
+    Copysetastext1 = addItem(Edit1, "Copysetastext1", QStringLiteral("Copy set as text"),
+                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    Pastedata1 = addItem(Edit1, "Pastedata1", QStringLiteral("Paste data"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
 }
 
 void TForm1::showEditMenuState()
@@ -403,6 +416,9 @@ void TForm1::connectHandlers()
         {Hilfe1, &TForm1::Hilfe1Click},       {Info1, &TForm1::Info1Click},
         {Undo1, &TForm1::Undo1Click},         {Redo1, &TForm1::Redo1Click},
         {Autoscale1, &TForm1::Autoscale1Click},
+        {Followfile1, &TForm1::Followfile1Click}, {Stopfollowing1, &TForm1::Stopfollowing1Click},
+        {Howthefilewasread1, &TForm1::Howthefilewasread1Click},
+        {Copysetastext1, &TForm1::Copysetastext1Click}, {Pastedata1, &TForm1::Pastedata1Click},
     };
     for (const auto& [action, handler] : items)
         connectGuarded(action, &QAction::triggered, this, handler);

@@ -23,6 +23,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -30,6 +31,7 @@
 #include <string>
 
 class ClickPanel;
+class Following;
 class UndoHistory;
 class GridDelegate;
 class ScriptRecorder;
@@ -130,6 +132,23 @@ public:
     // into a PDF file).
     void setPrinterSetup(std::function<void(QPrinter&)> setup) { printerSetup_ = std::move(setup); }
     void ffnen1Click();
+    // File / "&Follow file...", "Stop following" and "How the file was
+    // read..." (TForm1Follow.cpp); Edit / "Copy set as text" and "Paste
+    // data", and files dropped on the window (TForm1Transfer.cpp).
+    void Followfile1Click();
+    void Stopfollowing1Click();
+    void Howthefilewasread1Click();
+    void Copysetastext1Click();
+    void Pastedata1Click();
+    // Follows `path` as File / "&Follow file..." does after its dialog.
+    // Returns whether the read succeeded.
+    bool followDataFile(const QString& path);
+    // One look at the file followed, as the file watcher and the timer do.
+    void followTick();
+    Following& following();
+    // The first of the files as File / "&Open" reads it, with Ctrl into the
+    // current set as "Open 2nd file" does; more than one file: a message.
+    void openDroppedFiles(const QStringList& paths, Qt::KeyboardModifiers modifiers);
     void Open2nd1Click();
     void Bn2ndokClick();
     void Speichernals1Click();
@@ -204,6 +223,10 @@ private:
     QFileDialog& openDialog();
     QFileDialog& saveDialog();
     void fitFrameToOuterSize();
+    void createFollowing();
+    void acceptDroppedFiles();
+    void requestFollowLook();
+    void showFollowState();
 
     void EdXachseChange();
     void EdXvonChange();
@@ -236,6 +259,12 @@ private:
     bool frameFitted_ = false;
     int keptCellRow_ = -1;
     int keptCellColumn_ = -1;
+    // The file read last and the set it was read into, for the report.
+    QString lastReadPath_;
+    int lastReadSet_ = kFirstSet;
+    // Following a file: the watch, its timers and the report window.
+    struct FollowWatch;
+    std::unique_ptr<FollowWatch> follow_;
 
     GridDelegate* gridDelegate_ = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
@@ -327,6 +356,12 @@ private:
     QAction* Autoscale1 = nullptr;
     QAction* ffnen1 = nullptr;
     QAction* Open2nd1 = nullptr;
+    QAction* Followfile1 = nullptr;
+    QAction* Stopfollowing1 = nullptr;
+    QAction* Howthefilewasread1 = nullptr;
+    QAction* Autoscalewhilefollowing1 = nullptr;
+    QAction* Copysetastext1 = nullptr;
+    QAction* Pastedata1 = nullptr;
     QAction* Speichernals1 = nullptr;
     QAction* Drucken1 = nullptr;
     QAction* Beenden1 = nullptr;

@@ -21,6 +21,7 @@ enum class CommandId {
     Point, GridTyping,
     Export, Listing,
     Undo, Redo, Autoscale,
+    Follow, PasteData,
 };
 
 struct CommandInfo {

@@ -111,6 +111,42 @@ den Stand vor dem Lesen wieder her. Kann eine Zahl nicht gelesen
 werden, meldet das Programm "Ungültige numerische Eingabe"
 mit Datei und Zeile; was bis dahin gelesen wurde, bleibt.
 
+Eine Datei lässt sich auch aus dem Dateimanager auf das
+Hauptfenster ziehen: sie wird gelesen wie mit File /
+"&Open", mit gedrückter Strg-Taste wie mit "Open 2nd file"
+in den aktuellen Satz. Von mehreren Dateien wird nur die
+erste gelesen.
+
+File / "&Follow file..." (Strg+F) liest eine Datei wie
+File / "&Open" und verfolgt sie dann, während ein Messgerät
+oder ein anderes Programm weiterschreibt: neue Zeilen kommen
+gleich dazu (höchstens 20 mal je Sekunde), und ist das
+Grafikfenster offen, wird es neu gezeichnet. Eine letzte
+Zeile ohne Zeilenende wartet, bis sie vollständig ist. Wird
+die Datei kürzer oder durch eine neue ersetzt, liest KURVIX
+sie von vorn. Die Titelleiste zeigt dann " - following" und
+den Dateinamen. Options / "Autoscale while following"
+(anfangs eingeschaltet) passt die Achsen jedesmal den Daten
+an.
+
+Das Verfolgen endet mit File / "Stop following", mit dem
+Lesen einer anderen Datei und mit dem Programmende. Ändern
+Sie selbst Daten (Tabelle, Berechnungen, "&Undo"), endet es
+mit einer Meldung, damit nichts überschrieben wird;
+Beschriftungen, Bereiche und Schalter dürfen Sie ändern.
+Nach jedem Nachlesen gelten die Daten als gespeichert. Das
+Lesen und alles Nachlesen bis zum nächsten anderen Befehl
+sind ein Schritt für "&Undo".
+
+File / "How the file was read..." zeigt für die zuletzt
+gelesene Datei (oder mit "Other file ..." für eine andere)
+Zeile für Zeile, was KURVIX daraus liest: Text, Satz und
+Punkt mit X und Y, und Hinweise auf Überraschungen wie ein
+ersetztes Dezimalkomma, eine Uhrzeit, eine an Y angehängte
+dritte Spalte oder einen vollen Satz; am Ende Punkte und
+Bereiche je Satz. "kurvix --explain DATEI" schreibt
+denselben Bericht ins Terminal.
+
 [] Datenformate
 
 KWT-Dateien sind Textdateien mit einem Eintrag je Zeile:
@@ -185,10 +221,10 @@ speichern, "Cancel" kehrt zurück.
 
 Als Änderung zählen Zahlen, die in die Tabelle getippt
 werden, sowie "Copy set ", "Exchange", "Filter", "X <=>Y",
-"Derivative" und "Integral", außerdem jedes "&Undo" und
-"&Redo". Die übrigen Berechnungen und alle Einstellungen
-zählen nicht: speichern Sie nach ihnen selbst, bevor Sie
-beenden.
+"Derivative", "Integral" und "Paste data", außerdem jedes
+"&Undo" und "&Redo". Die übrigen Berechnungen und alle
+Einstellungen zählen nicht: speichern Sie nach ihnen selbst,
+bevor Sie beenden.
 
 [] Options
 
@@ -557,6 +593,9 @@ ein Bitmap, jeder andere ein JPEG-Bild (Qualität 90); ohne
 Endung wird ".bmp" angehängt. Nach dem Lesen einer
 Datendatei wird deren Name mit ".BMP" vorgeschlagen.
 
+Eine BMP- oder JPG-Datei, die Sie aus dem Dateimanager auf
+das Grafikfenster ziehen, wird wie mit "&Open Image" gelesen.
+
 Achtung: der nächste Wechsel in das Grafikfenster ersetzt
 ein geöffnetes Bild durch die Grafik, wenn ein Satz Punkte
 hat.
@@ -581,6 +620,19 @@ geschah. Die Tasten wirken auch in einem Eingabefeld auf die
 Daten. Bis zu 200 Schritte lassen sich zurücknehmen; ein
 neuer Schritt nach "&Undo" verwirft die "&Redo"-Schritte.
 Dateien auf der Platte bleiben, wie sie sind.
+
+"Copy set as text" (Strg+Umschalt+C) legt die Punkte des
+aktuellen Satzes als Text in die Zwischenablage, je Punkt
+eine Zeile X, Tabulator, Y; eine Tabellenkalkulation fügt
+sie als zwei Spalten ein. Jede Zahl steht mit so wenigen
+Ziffern, wie nötig sind, damit sie genau so wieder gelesen
+wird (ein Y von mehr als 15 Zeichen wird gerundet).
+"Paste data" (Strg+Umschalt+V) liest den Text der
+Zwischenablage wie eine Textdatei in den aktuellen Satz,
+über 10000 Punkte weiter in die folgenden Sätze; Spalten
+aus einer deutschen Tabellenkalkulation (Dezimalkomma,
+Tabulator) gehen auch. Es ersetzt nur die Punkte, nicht
+Beschriftung und Bereiche, und ist ein Schritt für "&Undo".
 
 Im Grafikfenster:
 "Cu&t Image" (Strg+X) legt das ganze Bild in die
@@ -748,6 +800,13 @@ nennt den Grund:
 "No default printer is set up; nothing was printed.",
 "The printer could not start the print job; nothing was
   printed.": kein Drucker eingerichtet oder nicht bereit.
+"Following ... stopped: the data were changed.": Sie haben
+  beim Verfolgen einer Datei Daten geändert (siehe Öffnen
+  einer Datei).
+"Only the first of ... files was opened.": es wurden
+  mehrere Dateien auf ein Fenster gezogen.
+"The clipboard holds no X/Y data; nothing was pasted.":
+  "Paste data" fand in der Zwischenablage keine Zahlen.
 
 [] Zum guten Schluss...
 

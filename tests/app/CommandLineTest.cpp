@@ -55,7 +55,8 @@ TEST_F(CommandLine, HelpAndUsage)
     const ProcessResult help = kurvix({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table",
-                               "--autoscale", "--run", "--jobs", "--listing", "--set", "--pdf", "--help", "--version"})
+                               "--autoscale", "--run", "--jobs", "--listing", "--set", "--pdf", "--explain", "--help",
+                               "--version"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
     for (const ScriptCommand& command : scriptCommands())
         EXPECT_TRUE(help.out.contains(QStringLiteral("  %1").arg(QString::fromLatin1(commandInfo(command.id).scriptWord))))

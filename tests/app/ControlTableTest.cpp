@@ -341,7 +341,8 @@ TEST_F(MainWindowTable, MenuItems)
     EXPECT_EQ(form.menuBar()->objectName(), "MainMenu1");
     auto* file = form.menuBar()->findChild<QMenu*>(QStringLiteral("Datei1"));
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(objectNames(file->actions()), QStringList({"ffnen1", "Open2nd1", "Speichernals1", "Drucken1", "Beenden1"}));
+    EXPECT_EQ(objectNames(file->actions()), QStringList({"ffnen1", "Open2nd1", "Followfile1", "Stopfollowing1", "Howthefilewasread1",
+                                                      "Speichernals1", "Drucken1", "Beenden1"}));
 }
 
 // --- Graphic window -----------------------------------------------------------
