@@ -54,7 +54,7 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Autoscale, "autoscale", "&Autoscale axes", "Autoscale"},
     CommandInfo{CommandId::Listing, "listing", "&Print data", "Listing"},
     CommandInfo{CommandId::Follow, "", "&Follow file...", "Follow file"},
-    CommandInfo{CommandId::PasteData, "", "Paste data", "Paste data"},
+    CommandInfo{CommandId::PasteData, "paste", "Paste data", "Paste data"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)

@@ -47,13 +47,14 @@ void ScriptRecorder::write(const std::string& line)
 
 void ScriptRecorder::writeCommand(CommandId id, std::span<const std::string_view> arguments)
 {
-    if (commandInfo(id).scriptWord.empty()) {
-        // Data that came from the clipboard or a followed file have no
-        // script line; the script says where they came in.
-        if (id == CommandId::PasteData || id == CommandId::Follow)
-            write("# " + std::string(commandInfo(id).undoLabel) + " here: its data are not in this script");
+    // Data that came from the clipboard or a followed file have no script
+    // line (a script pastes from a file); the script says where they came in.
+    if (id == CommandId::PasteData || id == CommandId::Follow) {
+        write("# " + std::string(commandInfo(id).undoLabel) + " here: its data are not in this script");
         return;
     }
+    if (commandInfo(id).scriptWord.empty())
+        return;
     std::string line = word(id);
     for (std::string_view argument : arguments)
         line += ' ' + escapeNames(argument);

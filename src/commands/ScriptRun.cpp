@@ -5,8 +5,10 @@
 #include "commands/ListingCommands.h"
 #include "commands/SetCommands.h"
 #include "commands/SettingsCommands.h"
+#include "commands/TextCommands.h"
 #include "commands/UndoHistory.h"
 #include "data/Cp1252.h"
+#include "data/DataFileReader.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
@@ -166,6 +168,9 @@ const ScriptCommand kScriptCommands[] = {
          return commands::writeListing(r.ws, f[0], commands::listingKindOf(f[0]), QDateTime::currentDateTime());
      }},
     {CommandId::Autoscale, ArgumentForm::None, "", [](ScriptRun& r, const Fields&) { return commands::autoscale(r.ws); }},
+    // The text a spreadsheet would have put on the clipboard, from a file.
+    {CommandId::PasteData, ArgumentForm::Required, "PATH",
+     [](ScriptRun& r, const Fields& f) { return commands::pasteData(r.ws, readFileBytes(f[0])); }},
     {CommandId::Undo, ArgumentForm::None, "", [](ScriptRun& r, const Fields&) { return commands::undo(r.ws); }},
     {CommandId::Redo, ArgumentForm::None, "", [](ScriptRun& r, const Fields&) { return commands::redo(r.ws); }},
 };

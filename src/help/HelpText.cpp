@@ -287,8 +287,9 @@ datetime, filename, grid on oder off, symbol N, colour N,
 calc, slope, copy, insert, exchange, add, filter TEXT,
 smooth, derivative, integral, swap, autoscale, undo, redo,
 remove VON BIS, thin F, point I X Y (Zeile I der Tabelle),
-save, export, listing DATEI. "kurvix --help" zeigt sie
-alle.
+save, export, listing DATEI, paste DATEI (liest den Text
+der Datei wie Edit / Paste data). "kurvix --help" zeigt
+sie alle.
 
 Beispiel, jede Messung geglättet, abgeleitet, gespeichert
 und gezeichnet:

@@ -142,6 +142,7 @@ TEST_F(ScriptRunTest, StopsAtTheFirstCommandThatShowsAMessage)
         {"copy drei", 1, "'drei' ist kein gültiger Integerwert"},
         {"point 5 1 2", 1, Messages::message(Messages::NoSuchGridRow, {"5", "1", "3", "4"})},
         {"open nowhere.txt", 1, "nowhere.txt"},
+        {"paste nowhere.csv", 1, "nowhere.csv"},
     };
     for (const auto& row : rows) {
         ScriptRun run;
@@ -177,15 +178,19 @@ TEST_F(ScriptRunTest, PointsAndSetsAsTheWindowHasThem)
     EXPECT_TRUE(run.store.unsavedChanges);
 }
 
-// Autoscale, and steps taken back and forward, as Edit / "&Undo" and
-// "&Redo" take them in the window.
-TEST_F(ScriptRunTest, AutoscaleUndoAndRedo)
+// Autoscale, steps taken back and forward as Edit / "&Undo" and "&Redo"
+// take them, and spreadsheet text pasted from a file as Edit / "Paste data".
+TEST_F(ScriptRunTest, AutoscaleUndoRedoAndPaste)
 {
     write("three.txt", "1 2\n2 5\n3 3\n");
+    write("sheet.csv", "X\tY\n3,5\t-1,25\n1,0\t2,5\n");
+    const std::string paste = "paste " + path("sheet.csv");
     const struct {
-        const char* script;
+        std::string script;
         double yTo, x2;
     } rows[] = {
+        {paste, 0, 3.5},
+        {paste + "\nautoscale\nundo\nundo", 0, 2},
         {"autoscale", 7, 2},
         {"autoscale\nundo", 0, 2},
         {"calc X*2\nautoscale\nundo\nundo", 0, 2},
@@ -195,7 +200,7 @@ TEST_F(ScriptRunTest, AutoscaleUndoAndRedo)
     for (const auto& row : rows) {
         ScriptRun run;
         const RunFile file{path("three.txt")};
-        ASSERT_FALSE(runScript(parsed(std::string("open $FILE\n") + row.script), &file, run)) << row.script;
+        ASSERT_FALSE(runScript(parsed("open $FILE\n" + row.script), &file, run)) << row.script;
         EXPECT_EQ(run.store.yTo[1], row.yTo) << row.script;
         EXPECT_EQ(run.store.x(1, 2), row.x2) << row.script;
     }
