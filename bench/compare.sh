@@ -93,10 +93,12 @@ if [ -z "${NO_WINDOWS:-}" ]; then
     # paint, so it includes xdotool's own start).
     for r in $(seq "$rounds"); do
         KURVIX_TRACE=1 "$kurvix" nine.kwt 2> trace.txt & pid=$!
-        until grep -q "main window painted" trace.txt 2>/dev/null; do sleep 0.05; done
+        # A start or click that never paints (the process died) skips the round.
+        wait_for() { for _ in $(seq 500); do grep -q "$1" trace.txt 2>/dev/null && return 0; sleep 0.02; done; return 1; }
+        wait_for "main window painted" || { kill $pid 2>/dev/null; continue; }
         sleep 0.3
         t0=$EPOCHREALTIME; xdotool mousemove 825 519 click 1
-        until grep -q "graphic window painted" trace.txt; do sleep 0.02; done
+        wait_for "graphic window painted" || { kill $pid 2>/dev/null; continue; }
         sleep 0.3
         awk '/graphic window painted/ { print $8 }' trace.txt >> gi
         awk -v t0="$t0" '/graphic window painted/ { sub(/\)/, "", $NF); printf "%.2f\n", 1000 * ($NF - t0) }' trace.txt >> go
