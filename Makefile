@@ -7,7 +7,7 @@ JOBS  ?= $(shell nproc)
 PREFIX ?= /usr/local
 EXAMPLE = examples/solarzelle.kwt
 
-.PHONY: all deps configure build run test bench bench-script install uninstall package clean
+.PHONY: all deps configure build run test bench bench-script bench-compare install uninstall package clean
 
 all: build
 
@@ -41,6 +41,11 @@ package: build
 # `kurvix --run` over 200 files beside 200 `kurvix --export` processes.
 bench-script: build
 	bench/script-run.sh $(BUILD)/kurvix
+
+# Kurvix beside gnuplot (installed here if missing) and the windowed start
+# beside a minimal Qt program: a table of medians and ratios.
+bench-compare: build
+	bench/compare.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD)

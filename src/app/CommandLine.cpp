@@ -1,13 +1,10 @@
 #include "app/CommandLine.h"
 
 #include "app/ScriptCommandLine.h"
-#include "data/DataFile.h"
+#include "cli/PlainModes.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
-#include "data/Numbers.h"
-#include "data/ReadExplain.h"
-#include "data/VectorState.h"
 #include "commands/ExportCommands.h"
 #include "commands/GridText.h"
 #include "commands/SettingsCommands.h"
@@ -54,79 +51,9 @@ int fail(const std::string& message)
     return kFailure;
 }
 
-void readInto(DataStore& store, const std::string& path, int firstSet)
+int plainMode(const PlainOutcome& outcome)
 {
-    // The command line's way into the number loops (see data/VectorState.h).
-    clearUpperVectorState();
-    if (firstSet < kFirstSet || firstSet > kLastSet)
-        throw KurvixError(std::string(Messages::SecondFileSetRange));
-    store.loadTargetSet = static_cast<uint8_t>(firstSet);
-    readDataFile(store, path);
-}
-
-int runConvert(const std::vector<std::string>& args)
-{
-    std::vector<std::string> files;
-    int into = 1;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--into") {
-            if (i + 1 >= args.size())
-                return usage("--into needs a set number");
-            try {
-                into = toInteger(args[++i]);
-            } catch (const KurvixError& e) {
-                return fail(e.what());
-            }
-        } else if (args[i].rfind("--", 0) == 0) {
-            return usage("unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
-    if (files.size() != 2)
-        return usage("--convert needs an input and an output file");
-    try {
-        DataStore store;
-        readInto(store, files[0], into);
-        writeDataFileExactly(store, files[1]);
-    } catch (const KurvixError& e) {
-        return fail(e.what());
-    }
-    return 0;
-}
-
-// The report of how FILE is read, on standard output; a read that fails is
-// reported there too, then its message goes to standard error (status 1).
-int runExplain(const std::vector<std::string>& args)
-{
-    std::vector<std::string> files;
-    std::string into = "1";
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--into") {
-            if (i + 1 >= args.size())
-                return usage("--into needs a set number");
-            into = args[++i];
-        } else if (args[i].rfind("--", 0) == 0) {
-            return usage("unknown option " + args[i]);
-        } else {
-            files.push_back(args[i]);
-        }
-    }
-    if (files.size() != 1)
-        return usage("--explain needs one data file");
-    try {
-        const int set = toInteger(into);
-        if (set < kFirstSet || set > kLastSet)
-            throw KurvixError(std::string(Messages::SecondFileSetRange));
-        clearUpperVectorState();
-        const ReadExplanation report = explainDataFile(files[0], set);
-        std::cout << report.text;
-        if (!report.failure.empty())
-            return fail(report.failure);
-    } catch (const KurvixError& e) {
-        return fail(e.what());
-    }
-    return 0;
+    return outcome.usageMistake.empty() ? outcome.status : usage(outcome.usageMistake);
 }
 
 int runExport(const std::vector<std::string>& args)
@@ -177,7 +104,7 @@ int runExport(const std::vector<std::string>& args)
     try {
         DataStore store;
         try {
-            readInto(store, files[1], 1);
+            readIntoSet(store, files[1], 1);
         } catch (...) {
             fontWarmUp.join();
             throw;
@@ -243,7 +170,7 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
         std::cout << "kurvix " KURVIX_VERSION "\n";
         request.exitStatus = 0;
     } else if (mode == "--convert") {
-        request.exitStatus = runConvert(rest);
+        request.exitStatus = plainMode(runConvertMode(rest));
     } else if (mode == "--export") {
         request.exitStatus = runExport(rest);
     } else if (mode == "--run") {
@@ -251,7 +178,7 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
     } else if (mode == "--listing") {
         request.exitStatus = runListingMode(rest);
     } else if (mode == "--explain") {
-        request.exitStatus = runExplain(rest);
+        request.exitStatus = plainMode(runExplainMode(rest));
     } else if (mode.rfind("--", 0) == 0) {
         request.exitStatus = usage("unknown option " + mode);
     } else {

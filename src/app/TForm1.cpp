@@ -6,6 +6,7 @@
 #include "app/FollowWatch.h"
 #include "app/GridDelegate.h"
 #include "app/GridModel.h"
+#include "app/StartTrace.h"
 #include "app/StoreText.h"
 #include "app/TForm2.h"
 #include "commands/ScriptRecorder.h"
@@ -464,6 +465,7 @@ void TForm1::BnSatzplusClick()
 
 void TForm1::BnPlotstartClick()
 {
+    starttrace::clickedTowards(graphicWindow_, "graphic window");
     storeDrawFlags();
     if (graphicWindow_)
         graphicWindow_->showFromProgramWindow();

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/KurvixApplication.h"
+#include "app/StartTrace.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "data/DataStore.h"
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    starttrace::begin();
     const StartRequest request = runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (request.exitStatus)
         return *request.exitStatus;
@@ -28,6 +30,7 @@ int main(int argc, char** argv)
     graphicWindow.addReplotSource(&mainWindow);
     graphicWindow.addReplotSource(&helpWindow);
     QObject::connect(&mainWindow, &TForm1::closed, &app, &QApplication::quit);
+    starttrace::watchFirstPaint(&mainWindow, "main window");
     mainWindow.show();
     if (!request.fileToOpen.empty())
         mainWindow.openDataFile(request.fileToOpen);

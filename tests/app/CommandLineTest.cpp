@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -16,8 +17,15 @@ struct ProcessResult {
     QString out, err;
 };
 
-ProcessResult kurvix(const QStringList& args, const QString& workDir = QString())
+// The lean front runs some modes itself; the full program behind it must give
+// the same for them, byte for byte.
+enum class Program { Front, Full };
+
+ProcessResult kurvix(const QStringList& args, const QString& workDir = QString(), Program program = Program::Front)
 {
+    const QString binary = program == Program::Front
+        ? QStringLiteral(KURVIX_BINARY)
+        : QFileInfo(QStringLiteral(KURVIX_BINARY)).dir().filePath(QStringLiteral("kurvix-qt"));
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("DISPLAY"));
@@ -25,7 +33,7 @@ ProcessResult kurvix(const QStringList& args, const QString& workDir = QString()
     process.setProcessEnvironment(env);
     if (!workDir.isEmpty())
         process.setWorkingDirectory(workDir);
-    process.start(QStringLiteral(KURVIX_BINARY), args);
+    process.start(binary, args);
     process.waitForFinished(60000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
@@ -286,6 +294,45 @@ TEST_F(CommandLine, ListingOfASet)
     EXPECT_EQ(missing.out, QString());
     EXPECT_TRUE(missing.err.contains(QStringLiteral("none.kwt")));
     EXPECT_FALSE(QFile::exists(path("n.pdf")));
+}
+
+TEST_F(CommandLine, FrontAndFullProgramGiveTheSameForThePlainModes)
+{
+    const QString files = QStringLiteral(KURVIX_TEST_FILES);
+    const struct {
+        QStringList args; // OUT names the output file, if any
+    } cases[] = {
+        {{"--convert", files + "/THREE.KWT", "OUT.KWT"}},
+        {{"--convert", files + "/THREE_LF.KWT", "OUT.txt"}},
+        {{"--convert", files + "/SAMPLE.VXN", "OUT.KWT", "--into", "4"}},
+        {{"--convert", files + "/messung.csv", "OUT.KWT"}},
+        {{"--convert", files + "/malformed/garbage.kwt", "OUT.KWT"}},
+        {{"--convert", files + "/malformed/count_10001.kwt", "OUT.KWT"}},
+        {{"--convert", files + "/THREE.KWT", "OUT.KWT", "--into", "x"}},
+        {{"--convert", files + "/THREE.KWT"}},
+        {{"--convert", files + "/none.kwt", "OUT.KWT"}},
+        {{"--explain", files + "/messung.csv"}},
+        {{"--explain", files + "/malformed/comma_number.kwt", "--into", "9"}},
+        {{"--explain", files + "/THREE.KWT", "--into", "10"}},
+        {{"--explain", files + "/THREE.KWT", "--bogus"}},
+        {{"--version"}},
+    };
+    for (const auto& c : cases) {
+        ProcessResult result[2];
+        QByteArray output[2];
+        for (const Program program : {Program::Front, Program::Full}) {
+            const int i = program == Program::Front ? 0 : 1;
+            QDir(dir.path()).remove(QStringLiteral("OUT.KWT"));
+            QDir(dir.path()).remove(QStringLiteral("OUT.txt"));
+            result[i] = kurvix(c.args, dir.path(), program);
+            output[i] = readFile(path("OUT.KWT")) + readFile(path("OUT.txt"));
+        }
+        const std::string label = c.args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(result[0].status, result[1].status) << label;
+        EXPECT_EQ(result[0].out, result[1].out) << label;
+        EXPECT_EQ(result[0].err, result[1].err) << label;
+        EXPECT_EQ(output[0], output[1]) << label;
+    }
 }
 
 } // namespace

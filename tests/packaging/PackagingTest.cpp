@@ -57,6 +57,7 @@ const struct {
     const char* source;
 } kInstalled[] = {
     {"bin/kurvix", ""},
+    {"libexec/kurvix/kurvix-qt", ""},
     {"share/applications/kurvix.desktop", "desktop/kurvix.desktop"},
     {"share/mime/packages/kurvix.xml", "desktop/kurvix.xml"},
     {"share/icons/hicolor/scalable/apps/kurvix.svg", "desktop/kurvix.svg"},
@@ -206,6 +207,10 @@ TEST(Packaging, DebianPackage)
     const Finished version = run(root + QStringLiteral("/usr/bin/kurvix"), {QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, QStringLiteral("kurvix " KURVIX_VERSION "\n"));
+    // The usage comes from the full program the command hands over to.
+    const Finished help = run(root + QStringLiteral("/usr/bin/kurvix"), {QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0) << help.err.toStdString();
+    EXPECT_TRUE(help.out.contains(QStringLiteral("--export")));
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+// The `kurvix` command. Converting and explaining data files need no Qt, and
+// loading it (some fifty shared libraries) costs more than converting a full
+// file, so those modes run here; every other start, the windows included, is
+// handed to the full program with the same arguments.
+#include "cli/PlainModes.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+// The full program: beside this one in the build folder, in the library
+// folder of an install.
+std::string backendPath()
+{
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return "kurvix-qt";
+    std::string folder(self, static_cast<size_t>(n));
+    folder.erase(folder.rfind('/') + 1);
+    const std::string beside = folder + "kurvix-qt";
+    if (access(beside.c_str(), X_OK) == 0)
+        return beside;
+    return folder + KURVIX_BACKEND_FROM_BIN;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2) {
+        const std::string mode = argv[1];
+        const std::vector<std::string> rest(argv + 2, argv + argc);
+        PlainOutcome outcome{0, "not a plain mode"};
+        if (mode == "--convert")
+            outcome = runConvertMode(rest);
+        else if (mode == "--explain")
+            outcome = runExplainMode(rest);
+        else if (mode == "--version") {
+            std::fputs("kurvix " KURVIX_VERSION "\n", stdout);
+            return 0;
+        }
+        // Bad usage is reported by the full program, with its whole usage text.
+        if (outcome.usageMistake.empty()) {
+            std::fflush(nullptr);
+            return outcome.status;
+        }
+    }
+    const std::string backend = backendPath();
+    execv(backend.c_str(), argv);
+    std::fprintf(stderr, "kurvix: cannot start %s: %s\n", backend.c_str(), std::strerror(errno));
+    return 1;
+}
