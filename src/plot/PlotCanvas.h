@@ -15,6 +15,7 @@
 #include "plot/Canvas.h"
 #include "plot/Curve.h"
 #include "plot/GraphicState.h"
+#include "plot/PlotPainter.h"
 
 #include <QDateTime>
 #include <QRgb>
@@ -42,7 +43,7 @@ public:
     // itself and show the new picture.
     std::function<void(WindowFit)> onCanvasReplaced;
     // The date and time malXAchse writes; the current local time when unset.
-    std::function<QDateTime()> clock;
+    std::function<QDateTime()>& clock;
 
     // A new white bitmap of the given size with the start state (black 1-pixel
     // solid pen in copy mode, white brush, default font); the previous pixels
@@ -58,7 +59,7 @@ public:
     // 1 red, 2 blue, 3 green, 4 fuchsia, 5 lime); other codes leave it as is.
     void PenFarbe();
     // The pen colour of a colour code, nothing for codes without one.
-    static std::optional<QRgb> setPenColour(uint8_t code);
+    static std::optional<QRgb> setPenColour(uint8_t code) { return ::setPenColour(code); }
 
     // Pixel column of x and row of y: xFrom maps to column h and xTo to W - h;
     // the current set's yFrom to row H - h + 1 and yTo to h + 1 (one row below
@@ -138,21 +139,22 @@ public:
     void clear();
 
     // The six numbers of an axis from `from` to `to`, as they are written.
-    static QString axisNumber(double from, double to, int i);
+    static QString axisNumber(double from, double to, int i) { return ::axisNumber(from, to, i); }
     // The date and time text of the plot.
     QString dateTimeText() const;
 
 private:
-    int plotWidth() const { return state_.canvasWidth - state_.plotMargin; }
-    int plotHeight() const { return state_.canvasHeight - state_.plotMargin; }
-    int halfMargin() const { return state_.plotMargin / 2; }
-    void useAxisFont();
+    PlotPainter<Canvas> painter() { return PlotPainter<Canvas>(store_, state_, canvas_, context_); }
+    // The painter's queries (mapping, range test, date text) draw nothing.
+    PlotPainter<Canvas> painter() const
+    {
+        return PlotPainter<Canvas>(store_, state_, const_cast<Canvas&>(canvas_), const_cast<PlotContext&>(context_));
+    }
 
     DataStore& store_;
     GraphicState& state_;
     Canvas canvas_;
-    std::vector<double> nodeX_; // the curve's nodes, kept between curves
-    std::vector<double> nodeY_;
+    PlotContext context_;
 };
 
 // "Show &Symbols": prepares the store and the window state for the symbol
