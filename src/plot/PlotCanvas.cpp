@@ -2,6 +2,8 @@
 
 #include "plot/ScopeGuard.h"
 
+#include <utility>
+
 PlotCanvas::PlotCanvas(DataStore& store, GraphicState& state)
     : clock(context_.clock), store_(store), state_(state), canvas_(state.canvasWidth, state.canvasHeight)
 {
@@ -92,9 +94,71 @@ void PlotCanvas::malYAchse()
     painter().malYAchse();
 }
 
+struct PlotCanvas::PlotInputs {
+    DataStore store;
+    GraphicState state;
+    Pen pen;
+    QRgb brush;
+    CanvasFont font;
+    QDateTime time;
+    QImage raster;
+};
+
+void PlotCanvas::setPlotMemory(PlotMemory memory)
+{
+    memory_ = memory;
+    if (memory == PlotMemory::Off)
+        lastPlot_.reset();
+}
+
+void PlotCanvas::forgetPlot()
+{
+    lastPlot_.reset();
+}
+
 void PlotCanvas::plotCommand()
 {
-    painter().plotCommand();
+    if (memory_ == PlotMemory::Off) {
+        painter().plotCommand();
+        return;
+    }
+    // The date line must read the same when the plot is drawn again.
+    const QDateTime time = clock ? clock() : QDateTime::currentDateTime();
+    auto inputs = std::make_shared<PlotInputs>(
+        PlotInputs{store_, state_, canvas_.pen, canvas_.brushColour, canvas_.font, time, QImage()});
+    std::function<QDateTime()> ownClock = std::exchange(clock, [time] { return time; });
+    ScopeGuard restoreClock([&] { clock = std::move(ownClock); });
+    bool drew = false;
+    try {
+        drew = painter().plotCommand();
+    } catch (...) {
+        // What a failed plot left on the canvas is no plot to draw again.
+        lastPlot_.reset();
+        throw;
+    }
+    // A plot without points leaves the canvas, and the plot behind it, alone.
+    if (!drew)
+        return;
+    inputs->raster = canvas_.image();
+    lastPlot_ = std::move(inputs);
+}
+
+std::optional<PlotCanvas::LastPlot> PlotCanvas::lastPlot() const
+{
+    if (!lastPlot_)
+        return std::nullopt;
+    DataStore store = lastPlot_->store;
+    GraphicState state = lastPlot_->state;
+    VectorCanvas vector(state.canvasWidth, state.canvasHeight);
+    vector.pen = lastPlot_->pen;
+    vector.brushColour = lastPlot_->brush;
+    vector.font = lastPlot_->font;
+    PlotContext context;
+    const QDateTime time = lastPlot_->time;
+    context.clock = [time] { return time; };
+    context.newCanvas = [&vector](uint16_t width, uint16_t height) { vector = VectorCanvas(width, height); };
+    PlotPainter<VectorCanvas>(store, state, vector, context).plotCommand();
+    return LastPlot{std::move(vector), lastPlot_->raster};
 }
 
 void PlotCanvas::symbolTable()
@@ -105,6 +169,7 @@ void PlotCanvas::symbolTable()
 void PlotCanvas::clear()
 {
     painter().clear();
+    forgetPlot();
 }
 
 QString PlotCanvas::dateTimeText() const

@@ -16,6 +16,7 @@
 #include "plot/Curve.h"
 #include "plot/GraphicState.h"
 #include "plot/PlotPainter.h"
+#include "plot/VectorCanvas.h"
 
 #include <QDateTime>
 #include <QRgb>
@@ -23,6 +24,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -135,8 +137,27 @@ public:
     // (xFrom + 40, H - n H / 20) of the current set with their numbers at
     // (h + 160, n (H - M) div 20 + h - 8), on the whitened canvas.
     void symbolTable();
-    // Whitens the whole canvas; its size stays.
+    // Whitens the whole canvas; its size stays. No plot is behind the
+    // picture afterwards.
     void clear();
+
+    // While kept, every plot command that draws remembers what it drew from
+    // (a copy of the store and the state, the canvas's pen, brush and font,
+    // the date and time it wrote) and the raster it made, so the same plot
+    // can be drawn again as vector shapes. The graphic window keeps it; the
+    // copy costs a fraction of a millisecond per plot.
+    enum class PlotMemory { Off, Keep };
+    void setPlotMemory(PlotMemory memory);
+    struct LastPlot {
+        VectorCanvas vector;
+        QImage raster;
+    };
+    // The last plot drawn again on a vector canvas, with the raster it made;
+    // nothing when none is remembered or it was forgotten.
+    std::optional<LastPlot> lastPlot() const;
+    // The picture was replaced as a whole (opened, cut, restored, cleared):
+    // no plot lies behind it any more.
+    void forgetPlot();
 
     // The six numbers of an axis from `from` to `to`, as they are written.
     static QString axisNumber(double from, double to, int i) { return ::axisNumber(from, to, i); }
@@ -151,10 +172,14 @@ private:
         return PlotPainter<Canvas>(store_, state_, const_cast<Canvas&>(canvas_), const_cast<PlotContext&>(context_));
     }
 
+    struct PlotInputs;
+
     DataStore& store_;
     GraphicState& state_;
     Canvas canvas_;
     PlotContext context_;
+    PlotMemory memory_ = PlotMemory::Off;
+    std::shared_ptr<const PlotInputs> lastPlot_;
 };
 
 // "Show &Symbols": prepares the store and the window state for the symbol

@@ -437,13 +437,13 @@ void PlotPainter<Surface>::malYAchse()
 }
 
 template <DrawingSurface Surface>
-void PlotPainter<Surface>::plotCommand()
+bool PlotPainter<Surface>::plotCommand()
 {
     resetPen();
     s_.pen.colour = kBlack;
     if (state_.toolState == ToolState::SymbolTable) {
         symbolTable();
-        return;
+        return true;
     }
 
     bool anyPoints = false;
@@ -480,6 +480,7 @@ void PlotPainter<Surface>::plotCommand()
     }
     s_.pen.colour = kBlack;
     s_.font.colour = kBlack;
+    return anyPoints;
 }
 
 template <DrawingSurface Surface>

@@ -63,7 +63,9 @@ public:
     void malrahmen();
     void malXAchse();
     void malYAchse();
-    void plotCommand();
+    // True when it drew (the plot or the symbol table), false when no set
+    // holds points and the canvas was left alone.
+    bool plotCommand();
     void symbolTable();
     void clear();
     QString dateTimeText() const;

@@ -316,7 +316,8 @@ struct Batch {
         for (Stroke& s : strokes)
             if (s.key == key)
                 return s;
-        strokes.push_back({key, {}});
+        strokes.emplace_back();
+        strokes.back().key = key;
         return strokes.back();
     }
 };
@@ -487,20 +488,26 @@ void VectorCanvas::paint(QPainter& painter) const
             const int y = op.a.y;
             use(Qt::NoPen, QBrush(QColor::fromRgb(styles_[op.style].brush)));
             painter.drawRect(upwards ? QRectF(x, y - advance + 1, height, advance) : QRectF(x, y, advance, height));
+            // The text keeps the raster's width: its glyphs are placed at
+            // hinted, whole-pixel advances, which the unhinted outlines of a
+            // vector file would overrun by a few per cent.
             QFont font = rasterFont;
             font.setStyleStrategy(QFont::PreferDefault);
-            font.setHintingPreference(QFont::PreferDefaultHinting);
+            font.setHintingPreference(QFont::PreferNoHinting);
+            const double natural = QFontMetricsF(font).horizontalAdvance(item.text);
+            const double stretch = natural > 0 ? advance / natural : 1.0;
             painter.setFont(font);
             use(QPen(QColor::fromRgb(item.font.colour)), Qt::NoBrush);
+            painter.save();
             if (upwards) {
-                painter.save();
                 painter.translate(x, y + 1);
                 painter.rotate(-90);
-                painter.drawText(QPointF(0, metrics.ascent()), item.text);
-                painter.restore();
             } else {
-                painter.drawText(QPointF(x, y + metrics.ascent()), item.text);
+                painter.translate(x, y);
             }
+            painter.scale(stretch, 1);
+            painter.drawText(QPointF(0, metrics.ascent()), item.text);
+            painter.restore();
             continue;
         }
         const QColor colour = QColor::fromRgb(batch.colour);
