@@ -62,13 +62,15 @@ BENCHMARK(BM_PlotOneSetSymbolsAndLines)->Unit(benchmark::kMillisecond);
 // The plot of nine full sets with every switch drawn by the vector canvas
 // and written as a file: time, file size and how many outlines and
 // interiors survive out of all that were drawn.
-void runVectorExport(benchmark::State& state, VectorFormat format)
+void runVectorExport(benchmark::State& state, VectorFormat format,
+                     uint8_t flags = showSymbols | connectPoints | drawCurve | drawRegressionLine)
 {
     DataStore store;
-    fillSets(store, 9, showSymbols | connectPoints | drawCurve | drawRegressionLine);
+    fillSets(store, 9, flags);
     const std::string path =
         QDir::temp().filePath(format == VectorFormat::Svg ? "kurvix-bench.svg" : "kurvix-bench.pdf").toStdString();
     size_t recorded = 0;
+    size_t paths = 0;
     for (auto _ : state) {
         GraphicState graphic;
         VectorCanvas vector;
@@ -78,9 +80,12 @@ void runVectorExport(benchmark::State& state, VectorFormat format)
         PlotPainter<VectorCanvas>(store, graphic, vector, context).plotCommand();
         writeVectorFile(path, format, QSize(480, 480), [&vector](QPainter& p) { vector.paint(p); });
         recorded = vector.recordedCount();
+        if (paths == 0)
+            paths = vector.census().paths;
     }
     state.counters["bytes"] = double(QFileInfo(QString::fromStdString(path)).size());
     state.counters["recorded"] = double(recorded);
+    state.counters["paths"] = double(paths);
 }
 
 void BM_ExportSvgNineSetsAllSwitches(benchmark::State& state)
@@ -94,5 +99,11 @@ void BM_ExportPdfNineSetsAllSwitches(benchmark::State& state)
     runVectorExport(state, VectorFormat::Pdf);
 }
 BENCHMARK(BM_ExportPdfNineSetsAllSwitches)->Unit(benchmark::kMillisecond);
+
+void BM_ExportSvgNineSetsLines(benchmark::State& state)
+{
+    runVectorExport(state, VectorFormat::Svg, connectPoints | drawCurve | drawRegressionLine);
+}
+BENCHMARK(BM_ExportSvgNineSetsLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

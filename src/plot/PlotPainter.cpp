@@ -144,6 +144,30 @@ void PlotPainter<Surface>::plotSegment(double x1, double y1, double x2, double y
     s_.lineTo(to);
 }
 
+// Around one symbol: the raster keeps its pixel pointer, the vector surface
+// records the symbol as one shape, which it already knows when the same
+// symbol was drawn before in the same pen.
+template <DrawingSurface Surface>
+struct SymbolHold;
+template <>
+struct SymbolHold<Canvas> : Canvas::RasterHold {
+    SymbolHold(Canvas& canvas, CanvasPoint, int) : Canvas::RasterHold(canvas) {}
+    bool mustDraw() const { return true; }
+};
+template <>
+struct SymbolHold<VectorCanvas> {
+    SymbolHold(VectorCanvas& canvas, CanvasPoint centre, int number)
+        : canvas_(canvas), mustDraw_(canvas.beginShape(centre, uint32_t(number) + 1))
+    {
+    }
+    ~SymbolHold() { canvas_.endShape(); }
+    SymbolHold(const SymbolHold&) = delete;
+    SymbolHold& operator=(const SymbolHold&) = delete;
+    bool mustDraw() const { return mustDraw_; }
+    VectorCanvas& canvas_;
+    bool mustDraw_;
+};
+
 template <DrawingSurface Surface>
 void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
 {
@@ -154,11 +178,10 @@ void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
     const QRgb setColour = s_.pen.colour;
     const int width = s_.pen.width;
     s_.pen.width = 1;
-    if constexpr (std::is_same_v<Surface, Canvas>) {
-        const Canvas::RasterHold hold(s_);
-        drawSymbolShape(s_, centre, number, setColour);
-    } else {
-        drawSymbolShape(s_, centre, number, setColour);
+    {
+        const SymbolHold<Surface> hold(s_, centre, number);
+        if (hold.mustDraw())
+            drawSymbolShape(s_, centre, number, setColour);
     }
     s_.pen.colour = setColour;
     s_.pen.width = width;

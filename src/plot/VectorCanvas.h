@@ -16,18 +16,27 @@
 //   interior the box inside the stroke, filled in the brush colour;
 // - fillRect fills the box; textOut fills the text's cell box in the brush
 //   colour and writes the text in the canvas font (family, size, styles) at
-//   the raster's baseline, turned upwards at escapement 900.
+//   the raster's baseline and width, turned upwards at escapement 900.
 //
-// What is left out changes nothing at the canvas's size: a line whose two
-// ends lie in the same pixel (the raster draws nothing there), and every
-// outline or interior whose pixels the raster covers again later, each with
-// some other colour or with its own (the canvas-size raster of the recorded
-// calls decides this, by the same rules the Canvas paints with). What is
-// kept is gathered into as few paths as the order allows: outlines and
-// interiors of one colour share a path as long as nothing of another colour
-// drawn between them covers a common pixel; lines that continue each other
-// form one polyline, and straight runs along a row, a column or a diagonal
-// become one segment.
+// Nothing is left out or moved that would change the picture at the canvas's
+// size, judged by the canvas-size raster of the recorded calls (the same
+// rules the Canvas paints with):
+// - a line whose two ends lie in one pixel is left out (the raster draws
+//   nothing there), and so is every outline or interior all of whose pixels
+//   the raster covers again later with another colour, or earlier already
+//   with its own;
+// - what is kept is gathered into few paths: outlines and interiors of one
+//   colour share a path as long as nothing of another colour drawn between
+//   them covers a common pixel; lines that continue each other form one
+//   polyline, and straight runs along a row, a column or a diagonal become
+//   one segment;
+// - a white part that would need a path of its own to stay in order (where
+//   symbols pile up) is drawn last, as the pixels it alone decides.
+//
+// Shapes: calls between beginShape and endShape that all keep the anchor's
+// offset (a symbol's parts) are recorded once per distinct shape and then
+// only as the anchor; their pixels come from the shape's stamp. This keeps a
+// plot of tens of thousands of symbols quick to record and to judge.
 //
 // The plot draws in copy mode; a figure in no-op mode is left out, and
 // not-xor has no vector form and is drawn as copy.
@@ -39,6 +48,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QPainter;
@@ -64,17 +74,31 @@ public:
     void fillRect(int x1, int y1, int x2, int y2);
     void textOut(int x, int y, const QString& text);
 
+    // The calls until endShape form one shape around `anchor`. A caller that
+    // draws the same shape for the same key in the same pen and brush (a
+    // symbol number) may pass a key other than 0: when such a shape was
+    // recorded before, it is recorded again at once, the result is false and
+    // the caller need not draw its calls.
+    bool beginShape(const CanvasPoint& anchor, uint32_t key = 0);
+    void endShape();
+
     // Draws the white canvas and everything recorded onto `painter`, whose
     // coordinates are canvas units (the caller scales for other sizes).
     void paint(QPainter& painter) const;
 
-    // How many calls were recorded, and how many outlines and interiors are
-    // drawn after the hidden ones were left out, for tests and benchmarks.
+    // Recorded calls (a shape counts once) and, after judging them, how many
+    // outlines and interiors are drawn in order and how many white ones last;
+    // for tests and benchmarks.
     size_t recordedCount() const { return ops_.size(); }
-    size_t drawnPartCount() const;
+    struct Census {
+        size_t inOrder = 0;
+        size_t whiteLast = 0;
+        size_t paths = 0;
+    };
+    Census census() const;
 
 private:
-    enum class OpKind : uint8_t { Line, Rect, Fill, Text };
+    enum class OpKind : uint8_t { Line, Rect, Fill, Text, Shape };
     struct Style {
         Pen pen;
         QRgb brush;
@@ -83,18 +107,22 @@ private:
     struct Op {
         OpKind kind;
         uint16_t style;
-        int32_t text; // index into texts_ for Text
+        int32_t index; // texts_ for Text, templates_ for Shape
         CanvasPoint a;
         CanvasPoint b;
+        bool operator==(const Op&) const = default;
     };
     struct TextItem {
         QString text;
         CanvasFont font;
     };
+    struct Template;
     struct Plan;
+    struct Emitter;
 
-    void record(OpKind kind, const CanvasPoint& a, const CanvasPoint& b, int32_t text = -1);
+    void record(OpKind kind, const CanvasPoint& a, const CanvasPoint& b, int32_t index = -1);
     uint16_t styleIndex();
+    int shapeTemplate();
     Plan plan() const;
     void replay(Canvas& coverage, const Op& op) const;
 
@@ -104,4 +132,21 @@ private:
     std::vector<Op> ops_;
     std::vector<Style> styles_;
     std::vector<TextItem> texts_;
+    std::vector<std::shared_ptr<Template>> templates_;
+    // The shape being recorded: its anchor and its calls relative to it.
+    bool inShape_ = false;
+    bool shapeKeepsOffset_ = true;
+    CanvasPoint anchor_;
+    std::vector<Op> shapeOps_;
+    int lastTemplate_ = -1;
+    // Shapes recorded under a key, with the style they were drawn in.
+    struct KeyedShape {
+        uint32_t key;
+        uint16_t style;
+        int shape;
+    };
+    std::vector<KeyedShape> keyed_;
+    uint32_t shapeKey_ = 0;
+    uint16_t shapeStyle_ = 0;
+    bool shapeRecorded_ = false;
 };
