@@ -145,6 +145,14 @@ TEST_F(CommandLine, ExportWritesThePlot)
         EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0u) << name;
         EXPECT_EQ(image.pixel(10, 10) & 0xFFFFFF, 0xFFFFFFu) << name;
     }
+    // SVG and PDF files hold the plot as vector shapes.
+    for (const auto& [name, magic] : {std::pair{"plot.svg", "<?xml"}, std::pair{"Plot.PDF", "%PDF"}}) {
+        const ProcessResult r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});
+        ASSERT_EQ(r.status, 0) << name << r.err.toStdString();
+        QFile file(path(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(file.read(qstrlen(magic)) == QByteArray(magic)) << name;
+    }
     // Any other name is a JPEG file.
     for (const char* name : {"plot.jpg", "plot.gif"}) {
         const ProcessResult r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});

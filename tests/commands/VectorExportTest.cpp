@@ -218,6 +218,18 @@ TEST(VectorExport, RendersLikeTheRaster)
     }
 }
 
+TEST(VectorExport, KindByName)
+{
+    using commands::ExportKind;
+    const std::pair<const char*, ExportKind> rows[] = {
+        {"a.png", ExportKind::Png},     {"a.svg.png", ExportKind::Svg}, {"A.BMP.PDF", ExportKind::Bmp},
+        {"out.Pdf", ExportKind::Pdf},   {"x.pdf.svg", ExportKind::Svg}, {"a.gif", ExportKind::Jpeg},
+        {"a.png.jpg", ExportKind::Png}, {"svg", ExportKind::Jpeg},
+    };
+    for (const auto& [name, kind] : rows)
+        EXPECT_EQ(commands::exportKindOf(name), kind) << name;
+}
+
 // The SVG file is well-formed XML whose text elements hold the axis numbers
 // and labels as text.
 TEST(VectorExport, SvgHoldsTheTextsAsText)
