@@ -59,6 +59,8 @@ void drawPixels(QPainter& painter, const QImage& image)
 {
     painter.save();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // A PDF would otherwise keep a picture as a JPEG.
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size())), image);
     painter.restore();
 }
