@@ -15,6 +15,10 @@ constexpr QRgb white = 0xFFFFFFFFu;
 // How many distinct shapes are kept as stamps; beyond that, shapes are
 // recorded call by call.
 constexpr size_t kMaxTemplates = 256;
+// How many paths white parts may open to keep their order before the rest of
+// them is drawn last as pixels: enough for any plot whose symbols do not pile
+// up, few enough to keep a file of piled symbols small.
+constexpr int kWhitePaths = 32;
 
 // Every call has two paints, each kept and batched on its own: its outline
 // (every line) and its interior. A shape has the two of each of its parts.
@@ -168,6 +172,9 @@ uint16_t VectorCanvas::styleIndex()
 
 void VectorCanvas::record(OpKind kind, const CanvasPoint& a, const CanvasPoint& b, int32_t index)
 {
+    // A shape already recorded from its key: its calls are known.
+    if (inShape_ && shapeRecorded_)
+        return;
     const Op op{kind, styleIndex(), index, a, b};
     if (inShape_) {
         const bool offsetKept = a.dx == anchor_.dx && a.dy == anchor_.dy && b.dx == anchor_.dx && b.dy == anchor_.dy;
@@ -204,7 +211,7 @@ void VectorCanvas::fillRect(int x1, int y1, int x2, int y2)
 
 void VectorCanvas::textOut(int x, int y, const QString& text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty() || (inShape_ && shapeRecorded_))
         return;
     texts_.push_back({text, font});
     record(OpKind::Text, {x, y, 0, 0}, {}, int32_t(texts_.size() - 1));
@@ -221,6 +228,7 @@ bool VectorCanvas::beginShape(const CanvasPoint& anchor, uint32_t key)
             if (k.key == key && k.style == shapeStyle_) {
                 ops_.push_back({OpKind::Shape, 0, k.shape, anchor, {}});
                 shapeRecorded_ = true;
+                inShape_ = true;
                 return false;
             }
         }
@@ -446,7 +454,8 @@ VectorCanvas::Plan VectorCanvas::plan() const
 
     // Batches: a paint joins the latest batch of its colour when no batch
     // after that one covers any of its pixels; otherwise it opens a new one,
-    // except a white paint, which then is drawn last as the pixels it owns.
+    // except a white paint once white paints have opened kWhitePaths: that
+    // is drawn last as the pixels it owns.
     std::vector<int32_t> lastBatch(owner.size(), -1);
     std::vector<std::pair<QRgb, int32_t>> latestOfColour;
     auto latest = [&](QRgb colour) -> int32_t& {
@@ -465,6 +474,7 @@ VectorCanvas::Plan VectorCanvas::plan() const
         }
     };
     std::vector<uint8_t> whiteLast(owner.size(), 0);
+    int whitePaths = 0;
     std::vector<Span> byUnit;
     for (size_t i = 0; i < ops_.size(); ++i) {
         const Op& op = ops_[i];
@@ -505,7 +515,7 @@ VectorCanvas::Plan VectorCanvas::plan() const
             if (sameColour >= 0 && sameColour >= above) {
                 plan.batch[size_t(unit)] = sameColour;
                 mark(spans, sameColour);
-            } else if (colour == white) {
+            } else if (colour == white && whitePaths >= kWhitePaths) {
                 plan.batch[size_t(unit)] = kWhiteLast;
                 for (const Span* s = spans.first; s != spans.second; ++s) {
                     const size_t row = size_t(s->y) * size_t(width_);
@@ -514,6 +524,7 @@ VectorCanvas::Plan VectorCanvas::plan() const
                             whiteLast[row + size_t(x)] = 1;
                 }
             } else {
+                whitePaths += colour == white ? 1 : 0;
                 const auto b = int32_t(plan.batches.size());
                 plan.batches.push_back({colour, false});
                 sameColour = b;

@@ -30,8 +30,9 @@
 //   them covers a common pixel; lines that continue each other form one
 //   polyline, and straight runs along a row, a column or a diagonal become
 //   one segment;
-// - a white part that would need a path of its own to stay in order (where
-//   symbols pile up) is drawn last, as the pixels it alone decides.
+// - once white parts have needed a few dozen paths of their own to stay in
+//   order (symbols piling up), the next such white part is drawn last, as
+//   the pixels it alone decides.
 //
 // Shapes: calls between beginShape and endShape that all keep the anchor's
 // offset (a symbol's parts) are recorded once per distinct shape and then
@@ -77,8 +78,9 @@ public:
     // The calls until endShape form one shape around `anchor`. A caller that
     // draws the same shape for the same key in the same pen and brush (a
     // symbol number) may pass a key other than 0: when such a shape was
-    // recorded before, it is recorded again at once, the result is false and
-    // the caller need not draw its calls.
+    // recorded before, it is recorded again at once, the result is false, and
+    // the calls until endShape are known already (the caller need not draw
+    // them; they are ignored).
     bool beginShape(const CanvasPoint& anchor, uint32_t key = 0);
     void endShape();
 
