@@ -1,11 +1,18 @@
 #include "app/KurvixApplication.h"
 
+#include "app/ApplicationIcon.h"
 #include "app/ErrorReport.h"
 
 #include <QWidget>
 
 
-KurvixApplication::KurvixApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+KurvixApplication::KurvixApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // The windows take the application's icon; the desktop file name lets a
+    // Wayland desktop match the windows to the menu entry.
+    setWindowIcon(applicationIcon());
+    setDesktopFileName(QStringLiteral("kurvix"));
+}
 
 bool KurvixApplication::notify(QObject* receiver, QEvent* event)
 {

@@ -3,12 +3,15 @@
 #include "app/ClickPanel.h"
 #include "app/Dialogs.h"
 #include "app/ErrorReport.h"
+#include "app/FollowWatch.h"
 #include "app/GridDelegate.h"
 #include "app/GridModel.h"
 #include "app/StoreText.h"
 #include "app/TForm2.h"
+#include "commands/ScriptRecorder.h"
 #include "commands/SetDisplay.h"
 #include "commands/SettingsCommands.h"
+#include "commands/UndoHistory.h"
 #include "plot/PlotCanvas.h"
 #include "widgets/Controls.h"
 #include "widgets/OuterSize.h"
@@ -16,11 +19,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPainterPath>
@@ -116,7 +121,10 @@ TForm1::TForm1(DataStore& store, TForm2* graphicWindow, QWidget* helpWindow, QWi
     FormCreate();
 }
 
-TForm1::~TForm1() = default;
+TForm1::~TForm1()
+{
+    stopRecording();
+}
 
 void TForm1::FormCreate()
 {
@@ -144,9 +152,16 @@ void TForm1::FormCreate()
     createSecondFileBox(client);
     createMenu();
     ws_ = std::make_unique<Workspace>(store_, *gridModel_);
+    history_ = std::make_unique<UndoHistory>();
+    commands::attachHistory(*ws_, *history_);
+    history_->setChangeHandler([this] { showEditMenuState(); });
+    showEditMenuState();
+    createFollowing();
+    acceptDroppedFiles();
     connectHandlers();
     connectOperations();
     keepGridCellOnRefresh();
+    connectRecording();
 
     // Grid set-up, default axes and switches, then the first set display.
     SGDATEN->setColumnWidth(0, 36);
@@ -278,85 +293,6 @@ void TForm1::createSecondFileBox(QWidget* client)
     makeOverlay(GB2ndfile);
 }
 
-void TForm1::createMenu()
-{
-    QMenuBar* bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    // Menus are drawn in the desktop's menu font, not in the window's.
-    bar->setFont(QApplication::font("QMenuBar"));
-
-    auto addMenu = [bar](const char* name, const QString& caption) {
-        QMenu* menu = bar->addMenu(caption);
-        menu->setObjectName(QString::fromLatin1(name));
-        menu->menuAction()->setObjectName(QString::fromLatin1(name));
-        return menu;
-    };
-    auto addItem = [](QMenu* menu, const char* name, const QString& caption, const QKeySequence& keys = {}) {
-        QAction* action = menu->addAction(caption);
-        action->setObjectName(QString::fromLatin1(name));
-        action->setShortcut(keys);
-        return action;
-    };
-
-    QMenu* file = addMenu("Datei1", QStringLiteral("&File"));
-    ffnen1 = addItem(file, "ffnen1", QStringLiteral("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    Open2nd1 = addItem(file, "Open2nd1", QStringLiteral("Open 2nd file"));
-    Speichernals1 = addItem(file, "Speichernals1", QStringLiteral("Save "), QKeySequence(Qt::CTRL | Qt::Key_S));
-    Drucken1 = addItem(file, "Drucken1", QStringLiteral("&Print data"), QKeySequence(Qt::CTRL | Qt::Key_P));
-    Beenden1 = addItem(file, "Beenden1", QStringLiteral("Exit Program"), QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* options = addMenu("Optionen1", QStringLiteral("&Options"));
-    Symbole1 = addItem(options, "Symbole1", QStringLiteral("Show &Symbols"));
-    Grid1 = addItem(options, "Grid1", QStringLiteral("Plot with &Grid "));
-
-    Hilfe1 = bar->addAction(QStringLiteral("&Help"));
-    Hilfe1->setObjectName(QStringLiteral("Hilfe1"));
-    Info1 = bar->addAction(QStringLiteral("&Info"));
-    Info1->setObjectName(QStringLiteral("Info1"));
-}
-
-void TForm1::connectHandlers()
-{
-    const std::pair<QAction*, void (TForm1::*)()> items[] = {
-        {ffnen1, &TForm1::ffnen1Click},       {Open2nd1, &TForm1::Open2nd1Click},
-        {Speichernals1, &TForm1::Speichernals1Click}, {Drucken1, &TForm1::Drucken1Click},
-        {Symbole1, &TForm1::Symbole1Click},   {Grid1, &TForm1::Grid1Click},
-        {Hilfe1, &TForm1::Hilfe1Click},       {Info1, &TForm1::Info1Click},
-    };
-    for (const auto& [action, handler] : items)
-        connectGuarded(action, &QAction::triggered, this, handler);
-    connect(Beenden1, &QAction::triggered, this, &QWidget::close);
-
-    const std::pair<QAbstractButton*, void (TForm1::*)()> buttons[] = {
-        {BnPlotstart, &TForm1::BnPlotstartClick}, {Button1, &TForm1::Button1Click},
-        {BnSatzplus, &TForm1::BnSatzplusClick},   {BnSyminus, &TForm1::BnSyminusClick},
-        {BnSyplus, &TForm1::BnSyplusClick},       {CBSymbolzeichnen, &TForm1::CBSymbolzeichnenClick},
-        {CBDatumzeit, &TForm1::CBDatumzeitClick}, {CBfilename, &TForm1::CBfilenameClick},
-        {Bn2ndok, &TForm1::Bn2ndokClick},
-    };
-    for (const auto& [b, handler] : buttons)
-        connectGuarded(b, &QAbstractButton::clicked, this, handler);
-    connect(Bn2ndcancel, &QPushButton::clicked, GB2ndfile, &QWidget::hide);
-    connect(BnInfook, &QPushButton::clicked, GBInfo, &QWidget::hide);
-    connectGuarded(PnColor, &ClickPanel::clicked, this, &TForm1::PnColorClick);
-
-    const std::pair<QLineEdit*, void (TForm1::*)()> fields[] = {
-        {EdXachse, &TForm1::EdXachseChange}, {EdXvon, &TForm1::EdXvonChange},   {Edxbis, &TForm1::EdxbisChange},
-        {EdTitel, &TForm1::EdTitelChange},   {EdBemerkung, &TForm1::EdBemerkungChange},
-        {EdYAchse, &TForm1::EdYAchseChange}, {EdYvon, &TForm1::EdYvonChange},   {EdYBis, &TForm1::EdYBisChange},
-    };
-    for (const auto& [field, handler] : fields)
-        connectGuarded(field, &QLineEdit::textChanged, this, handler);
-
-    connectGuarded(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (old && now && GBAchsen->isAncestorOf(old) && !GBAchsen->isAncestorOf(now) && now->window() == this)
-            GBAchsenExit();
-    });
-
-    connectGuarded(gridDelegate_, &GridDelegate::enterPressed, this, [this] { SGDATENKeyDown(Qt::Key_Return); });
-    connectGuarded(gridDelegate_, &GridDelegate::keyReleased, this, [this](const QKeyEvent& e) { SGDATENKeyUp(e); });
-}
-
 // A refresh of the grid keeps the cell the user is in, moved up to the last
 // row when the grid got shorter.
 void TForm1::keepGridCellOnRefresh()
@@ -458,14 +394,22 @@ void TForm1::CBfilenameClick()
     commands::setPlotSwitch(*ws_, commands::PlotSwitch::FileName, CBfilename->isChecked());
 }
 
-void TForm1::EdXachseChange() { commands::setField(*ws_, commands::Field::XLabel, fieldText(EdXachse)); }
-void TForm1::EdTitelChange() { commands::setField(*ws_, commands::Field::Heading, fieldText(EdTitel)); }
-void TForm1::EdBemerkungChange() { commands::setField(*ws_, commands::Field::Comment, fieldText(EdBemerkung)); }
-void TForm1::EdYAchseChange() { commands::setField(*ws_, commands::Field::YLabel, fieldText(EdYAchse)); }
-void TForm1::EdXvonChange() { commands::setField(*ws_, commands::Field::XFrom, fieldText(EdXvon)); }
-void TForm1::EdxbisChange() { commands::setField(*ws_, commands::Field::XTo, fieldText(Edxbis)); }
-void TForm1::EdYvonChange() { commands::setField(*ws_, commands::Field::YFrom, fieldText(EdYvon)); }
-void TForm1::EdYBisChange() { commands::setField(*ws_, commands::Field::YTo, fieldText(EdYBis)); }
+// Every keystroke stores the field; all of them up to leaving the field are
+// one undo step.
+void TForm1::fieldChanged(commands::Field field, const QLineEdit* edit)
+{
+    history_->typingInto(commands::fieldCommand(field));
+    commands::setField(*ws_, field, fieldText(edit));
+}
+
+void TForm1::EdXachseChange() { fieldChanged(commands::Field::XLabel, EdXachse); }
+void TForm1::EdTitelChange() { fieldChanged(commands::Field::Heading, EdTitel); }
+void TForm1::EdBemerkungChange() { fieldChanged(commands::Field::Comment, EdBemerkung); }
+void TForm1::EdYAchseChange() { fieldChanged(commands::Field::YLabel, EdYAchse); }
+void TForm1::EdXvonChange() { fieldChanged(commands::Field::XFrom, EdXvon); }
+void TForm1::EdxbisChange() { fieldChanged(commands::Field::XTo, Edxbis); }
+void TForm1::EdYvonChange() { fieldChanged(commands::Field::YFrom, EdYvon); }
+void TForm1::EdYBisChange() { fieldChanged(commands::Field::YTo, EdYBis); }
 
 void TForm1::GBAchsenExit()
 {

@@ -36,6 +36,7 @@ inline constexpr std::string_view ImageTooLarge =
     "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
 inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 512 MB; it cannot be an image the graphic window takes.";
 inline constexpr std::string_view NotARegularFile = "not a regular file";
+inline constexpr std::string_view ImageNotEncoded = "the image could not be encoded";
 inline constexpr std::string_view JpegTooManyScans = "The JPEG file %1 holds more than %2 scans; it was not opened.";
 inline constexpr std::string_view NoDefaultPrinter = "No default printer is set up; nothing was printed.";
 inline constexpr std::string_view PrinterNotStarted = "The printer could not start the print job; nothing was printed.";
@@ -55,15 +56,25 @@ inline constexpr std::string_view InsertTooLarge =
     "Set %1 (%2 points) and set %3 (%4 points) together hold more than the 10000 points of a set; nothing was inserted.";
 inline constexpr std::string_view ThinningFactor =
     "The factor must be a whole number of at least 1; no point was removed.";
+// A script's `point` line names a row the grid of the set does not offer.
+inline constexpr std::string_view NoSuchGridRow =
+    "There is no row %1 to type into: set %2 holds %3 points, so rows 1 to %4 take a point.";
+inline constexpr std::string_view FollowingStopped = "Following %1 stopped: the data were changed.";
+inline constexpr std::string_view OnlyFirstFileOpened = "Only the first of %1 files was opened.";
+inline constexpr std::string_view ClipboardHoldsNoData = "The clipboard holds no X/Y data; nothing was pasted.";
+
+// What the reader's messages name as the file when it reads pasted text.
+inline constexpr std::string_view ClipboardAsFile = "Zwischenablage";
 
 // Every message above, for the help text's chapter on failures. The second
 // form of the numeric-input message only adds the file and line.
 inline constexpr std::string_view all[] = {
     NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow, OutOfMemory,
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
-    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, JpegTooManyScans,
+    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted, VectorNotOpened, DrawingsAsPixels, PictureAsPixels,
-    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
+    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor, NoSuchGridRow,
+    FollowingStopped, OnlyFirstFileOpened, ClipboardHoldsNoData,
 };
 
 // Replaces %1, %2, ... in order by the given arguments.

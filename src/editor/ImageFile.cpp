@@ -1,5 +1,6 @@
 #include "editor/ImageFile.h"
 
+#include "data/AtomicFile.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "editor/JpegFile.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
 
 #include <array>
 #include <cstdlib>
@@ -171,10 +171,14 @@ bool hasAtMostColours(const QImage& image, int limit)
     // stored with the top byte set.
     std::array<QRgb, 1024> table{};
     int count = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
+    // The sizes are calls into the library; asked per pixel they cost a
+    // fifth of the scan.
+    const int width = rgb.width();
+    const int height = rgb.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         QRgb last = 0;
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb c = line[x] | 0xFF000000u;
             if (c == last)
                 continue;
@@ -199,24 +203,25 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
                         [&image](QPainter& painter) { drawPixels(painter, image); });
         return;
     }
-    QSaveFile file(QString::fromStdString(path));
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        if (format == ImageFormat::Bmp) {
-            written = image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP");
-        } else if (format == ImageFormat::Jpeg) {
-            const QByteArray jpeg = encodeJpeg(image, 90);
-            written = file.write(jpeg) == jpeg.size();
-        } else if (hasAtMostColours(image, 256)) {
-            // A lighter compression than the default: twice as fast for a
-            // plot, and the file grows from about 4 to 7 KB.
-            constexpr int kPngQuality = 75;
-            written = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
-                          .save(&file, "PNG", kPngQuality);
-        } else {
-            written = image.save(&file, "PNG");
-        }
+    // Encoded in memory first, so the file is only replaced by a whole image.
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool encoded = true;
+    if (format == ImageFormat::Bmp) {
+        encoded = image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+    } else if (format == ImageFormat::Jpeg) {
+        bytes = encodeJpeg(image, 90);
+    } else if (hasAtMostColours(image, 256)) {
+        // A lighter compression than the default: twice as fast for a plot,
+        // and the file grows from about 4 to 7 KB.
+        constexpr int kPngQuality = 75;
+        encoded = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
+                      .save(&buffer, "PNG", kPngQuality);
+    } else {
+        encoded = image.save(&buffer, "PNG");
     }
-    if (!written || !file.commit())
-        throw FileError(Messages::message(Messages::CannotCreateFile, {path, file.errorString().toStdString()}));
+    if (!encoded)
+        throw FileError(Messages::message(Messages::CannotCreateFile, {path, Messages::ImageNotEncoded}));
+    replaceFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
 }

@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <type_traits>
 
 namespace {
 
@@ -169,6 +170,49 @@ struct SymbolHold<VectorCanvas> {
 };
 
 template <DrawingSurface Surface>
+bool PlotPainter<Surface>::stampsSymbols() const
+{
+    return std::is_same_v<Surface, Canvas> && s_.pen.mode == RasterMode::Copy && s_.pen.style == PenStyle::Solid;
+}
+
+template <DrawingSurface Surface>
+const SymbolStamp& PlotPainter<Surface>::symbolStamp(int number, QRgb colour)
+{
+    for (const SymbolStamp& stamp : context_.stamps)
+        if (stamp.number == number && stamp.colour == colour && stamp.brush == s_.brushColour)
+            return stamp;
+    // Drawn on two backgrounds: a pixel the symbol paints has its colour on
+    // both, one it leaves alone shows two different backgrounds.
+    constexpr int kSize = 32;
+    constexpr int kCentre = kSize / 2;
+    const QPoint untouched(-1000, -1000);
+    const QRgb backgrounds[] = {qRgb(1, 2, 3), qRgb(4, 5, 6)};
+    QImage renders[2];
+    QPoint penAfter = untouched;
+    for (int i = 0; i < 2; ++i) {
+        Canvas scratch(kSize, kSize);
+        scratch.brushColour = backgrounds[i];
+        scratch.fillRect(0, 0, kSize, kSize);
+        scratch.brushColour = s_.brushColour;
+        scratch.pen = s_.pen;
+        scratch.pen.width = 1;
+        scratch.moveTo(untouched.x(), untouched.y());
+        drawSymbolShape(scratch, CanvasPoint{kCentre, kCentre}, number, colour);
+        renders[i] = scratch.image();
+        penAfter = scratch.penPos();
+    }
+    SymbolStamp stamp{number, colour, s_.brushColour, {}, {}};
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
+            if (renders[0].pixel(x, y) == renders[1].pixel(x, y))
+                stamp.pixels.emplace_back(QPoint(x - kCentre, y - kCentre), renders[0].pixel(x, y));
+    if (penAfter != untouched)
+        stamp.penAfter = penAfter - QPoint(kCentre, kCentre);
+    context_.stamps.push_back(std::move(stamp));
+    return context_.stamps.back();
+}
+
+template <DrawingSurface Surface>
 void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
 {
     // A code without a colour keeps the colour found on entry; handing that
@@ -176,6 +220,25 @@ void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
     // the rest of the set.
     PenFarbe();
     const QRgb setColour = s_.pen.colour;
+    if constexpr (std::is_same_v<Surface, Canvas>) {
+        if (stampsSymbols()) {
+            const SymbolStamp& stamp = symbolStamp(number, setColour);
+            QImage& image = s_.image();
+            const int w = image.width();
+            const int h = image.height();
+            auto* bits = reinterpret_cast<QRgb*>(image.bits());
+            const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+            for (const auto& [offset, colour] : stamp.pixels) {
+                const int px = centre.x + offset.x();
+                const int py = centre.y + offset.y();
+                if (px >= 0 && py >= 0 && px < w && py < h)
+                    bits[py * stride + px] = colour;
+            }
+            if (stamp.penAfter)
+                s_.moveTo(centre.x + stamp.penAfter->x(), centre.y + stamp.penAfter->y());
+            return;
+        }
+    }
     const int width = s_.pen.width;
     s_.pen.width = 1;
     {
@@ -496,8 +559,24 @@ bool PlotPainter<Surface>::plotCommand()
                 const int number = store_.symbolNumber[slot(s)];
                 const double* xs = store_.xs(s);
                 const double* ys = store_.ys(s);
-                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i)
-                    plotSymbolAt(number, xs[i], ys[i]);
+                // On the raster, a symbol on the pixel of the one just drawn
+                // paints the same pixels again, which in copy mode with a
+                // solid pen changes nothing; a full set has dozens of points
+                // per pixel column. The vector surface keeps each exact point.
+                const bool repeatsChangeNothing = stampsSymbols();
+                int lastX = 0, lastY = 0;
+                bool drawn = false;
+                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i) {
+                    if (!insideRanges(xs[i], ys[i]))
+                        continue;
+                    const CanvasPoint at = mapPoint(xs[i], ys[i]);
+                    if (repeatsChangeNothing && drawn && at.x == lastX && at.y == lastY)
+                        continue;
+                    drawSymbol(at, number);
+                    lastX = at.x;
+                    lastY = at.y;
+                    drawn = true;
+                }
             }
         }
     }

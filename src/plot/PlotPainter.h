@@ -13,20 +13,36 @@
 #include "plot/GraphicState.h"
 
 #include <QDateTime>
+#include <QPoint>
 #include <QRgb>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
+// A symbol as the pixels it paints on the raster with a solid 1-pixel pen in
+// copy mode, relative to its centre, and where it leaves the pen (when it
+// moves it). In that mode a symbol paints the same colours on the same pixels
+// whatever lies below, so it is drawn once and then stamped.
+struct SymbolStamp {
+    int number;
+    QRgb colour;
+    QRgb brush;
+    std::vector<std::pair<QPoint, QRgb>> pixels;
+    std::optional<QPoint> penAfter;
+};
+
 // What the routines keep or ask for outside the store, the state and the
-// surface: the curve's node arrays (kept between curves), the clock of the
-// date line, and the owner's way of starting a new canvas.
+// surface: the curve's node arrays (kept between curves), the raster's symbol
+// stamps, the clock of the date line, and the owner's way of starting a new
+// canvas.
 struct PlotContext {
     std::vector<double> nodeX;
     std::vector<double> nodeY;
+    std::vector<SymbolStamp> stamps;
     // The date and time malXAchse writes; the current local time when unset.
     std::function<QDateTime()> clock;
     // A new white canvas of the given size in the start state; the state's
@@ -75,6 +91,9 @@ private:
     int plotHeight() const { return state_.canvasHeight - state_.plotMargin; }
     int halfMargin() const { return state_.plotMargin / 2; }
     void useAxisFont();
+    // The raster draws a symbol in copy mode with a solid pen as a stamp.
+    bool stampsSymbols() const;
+    const SymbolStamp& symbolStamp(int number, QRgb colour);
 
     DataStore& store_;
     GraphicState& state_;

@@ -1,3 +1,4 @@
+#include "data/AtomicFile.h"
 #include "data/Errors.h"
 #include "editor/ImageFile.h"
 #include "editor/JpegFile.h"
@@ -7,7 +8,9 @@
 #include <QTemporaryDir>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -67,6 +70,37 @@ TEST(ImageFile, FailureLeavesNoFile)
     const std::string path = dir.filePath(QStringLiteral("missing/dir/x.png")).toStdString();
     EXPECT_THROW(writeImageFile(gradient(3), path, ImageFormat::Png), FileError);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+}
+
+// A disk that fills up during an image save: the save fails with the
+// system's reason and the old image is what it was, in every format.
+TEST(ImageFile, FullDiskKeepsTheOldImage)
+{
+    QTemporaryDir dir;
+    for (ImageFormat format : {ImageFormat::Bmp, ImageFormat::Png, ImageFormat::Jpeg}) {
+        const std::string path = dir.filePath(QStringLiteral("plot.img")).toStdString();
+        writeImageFile(gradient(5), path, format);
+        QFile file(QString::fromStdString(path));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray before = file.readAll();
+        file.close();
+        setWriteFunctionForTests([](int, const void*, size_t) -> ssize_t {
+            errno = ENOSPC;
+            return -1;
+        });
+        std::string message;
+        try {
+            writeImageFile(gradient(9), path, format);
+        } catch (const FileError& e) {
+            message = e.what();
+        }
+        setWriteFunctionForTests({});
+        EXPECT_NE(message.find(path), std::string::npos) << message;
+        EXPECT_NE(message.find(std::strerror(ENOSPC)), std::string::npos) << message;
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), before);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"plot.img"});
+    }
 }
 
 } // namespace
