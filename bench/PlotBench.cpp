@@ -1,6 +1,13 @@
 #include "data/DataStore.h"
+#include "editor/VectorFile.h"
 #include "plot/GraphicState.h"
 #include "plot/PlotCanvas.h"
+#include "plot/PlotPainter.h"
+#include "plot/VectorCanvas.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -51,5 +58,52 @@ void BM_PlotOneSetSymbolsAndLines(benchmark::State& state)
     runPlot(state, 1, showSymbols | connectPoints);
 }
 BENCHMARK(BM_PlotOneSetSymbolsAndLines)->Unit(benchmark::kMillisecond);
+
+// The plot of nine full sets with every switch drawn by the vector canvas
+// and written as a file: time, file size and how many outlines and
+// interiors survive out of all that were drawn.
+void runVectorExport(benchmark::State& state, VectorFormat format,
+                     uint8_t flags = showSymbols | connectPoints | drawCurve | drawRegressionLine)
+{
+    DataStore store;
+    fillSets(store, 9, flags);
+    const std::string path =
+        QDir::temp().filePath(format == VectorFormat::Svg ? "kurvix-bench.svg" : "kurvix-bench.pdf").toStdString();
+    size_t recorded = 0;
+    size_t paths = 0;
+    for (auto _ : state) {
+        GraphicState graphic;
+        VectorCanvas vector;
+        PlotContext context;
+        context.clock = [] { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); };
+        context.newCanvas = [&vector](uint16_t w, uint16_t h) { vector = VectorCanvas(w, h); };
+        PlotPainter<VectorCanvas>(store, graphic, vector, context).plotCommand();
+        writeVectorFile(path, format, QSize(480, 480), [&vector](QPainter& p) { vector.paint(p); });
+        recorded = vector.recordedCount();
+        if (paths == 0)
+            paths = vector.census().paths;
+    }
+    state.counters["bytes"] = double(QFileInfo(QString::fromStdString(path)).size());
+    state.counters["recorded"] = double(recorded);
+    state.counters["paths"] = double(paths);
+}
+
+void BM_ExportSvgNineSetsAllSwitches(benchmark::State& state)
+{
+    runVectorExport(state, VectorFormat::Svg);
+}
+BENCHMARK(BM_ExportSvgNineSetsAllSwitches)->Unit(benchmark::kMillisecond);
+
+void BM_ExportPdfNineSetsAllSwitches(benchmark::State& state)
+{
+    runVectorExport(state, VectorFormat::Pdf);
+}
+BENCHMARK(BM_ExportPdfNineSetsAllSwitches)->Unit(benchmark::kMillisecond);
+
+void BM_ExportSvgNineSetsLines(benchmark::State& state)
+{
+    runVectorExport(state, VectorFormat::Svg, connectPoints | drawCurve | drawRegressionLine);
+}
+BENCHMARK(BM_ExportSvgNineSetsLines)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -23,3 +23,10 @@ void showMessage(QWidget* parent, const std::string& message)
                     parent);
     box.exec();
 }
+
+void showNotice(QWidget* parent, const std::string& message)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Kurvix"), QString::fromStdString(message), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}

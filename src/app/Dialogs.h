@@ -16,3 +16,7 @@ QString runFileDialog(QFileDialog& dialog);
 // A message of the program's own that refuses a command: a question box with
 // the single button No, whose answer is not needed.
 void showMessage(QWidget* parent, const std::string& message);
+
+// A notice of the program's own about a command that was done: an
+// information box with the single button OK.
+void showNotice(QWidget* parent, const std::string& message);

@@ -18,7 +18,10 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QActionGroup>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QWindow>
 
 using namespace controls;
@@ -56,6 +59,8 @@ TForm2::TForm2(DataStore& store, QWidget* parent)
     setAutoFillBackground(true);
 
     plot_ = std::make_unique<PlotCanvas>(store_, state_);
+    // An SVG or PDF file of the picture draws the plot behind it anew.
+    plot_->setPlotMemory(PlotCanvas::PlotMemory::Keep);
     clipboard_ = std::make_unique<SystemClipboard>(QGuiApplication::clipboard());
     editor_ = std::make_unique<GraphicEditor>(*plot_, state_, *clipboard_);
     plot_->onCanvasReplaced = [this](PlotCanvas::WindowFit fit) { canvasReplaced(fit); };
@@ -81,10 +86,20 @@ TForm2::~TForm2() = default;
 void TForm2::createImage()
 {
     Controls& c = *ui_;
-    c.Image = new CanvasView(c.central);
+    c.ImageArea = new QScrollArea(c.central);
+    c.ImageArea->setObjectName(QStringLiteral("ImageArea"));
+    c.ImageArea->setFrameShape(QFrame::NoFrame);
+    c.ImageArea->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The area beside the image is the window's own background.
+    c.ImageArea->setBackgroundRole(QPalette::Button);
+    c.ImageArea->viewport()->setBackgroundRole(QPalette::Button);
+    c.ImageArea->viewport()->setMouseTracking(true);
+    c.Image = new CanvasView;
     c.Image->setObjectName(QStringLiteral("Image"));
-    c.Image->move(0, 0);
+    zoom_ = CanvasZoom::defaultFor(devicePixelRatioF());
+    c.Image->setZoom(zoom_);
     c.Image->setSource([this]() -> const QImage& { return plot_->canvas().image(); });
+    c.ImageArea->setWidget(c.Image);
     // Scratch images of the editor: the copied selection and the image memory.
     for (const char* name : {"Im2", "Immemo"}) {
         auto* scratch = new QLabel(c.central);
@@ -225,6 +240,20 @@ void TForm2::createMenus()
     c.color = addItem(nullptr, "color", QStringLiteral("&Color"));
     c.Fill1 = addItem(nullptr, "Fill1", QStringLiteral("- Fill."));
     c.Fill1->setToolTip(QStringLiteral("Rects. and Circles"));
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    view->setObjectName(QStringLiteral("View1"));
+    auto* zooms = new QActionGroup(this);
+    int zoom = 1;
+    for (QAction** item : {&c.Zoom1, &c.Zoom2, &c.Zoom3}) {
+        const QByteArray name = "Zoom" + QByteArray::number(zoom);
+        *item = addItem(view, name.constData(), QStringLiteral("Zoom %1\u00D7").arg(zoom));
+        (*item)->setCheckable(true);
+        (*item)->setChecked(zoom == zoom_);
+        zooms->addAction(*item);
+        connect(*item, &QAction::triggered, this, [this, zoom] { setZoom(zoom); });
+        ++zoom;
+    }
 }
 
 // Becoming active coming from the main or help window re-plots; coming back
@@ -305,9 +334,34 @@ void TForm2::canvasReplaced(PlotCanvas::WindowFit fit)
     editor_->imageReplaced();
     if (fit == PlotCanvas::WindowFit::Standard) {
         const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-        resize(kOuterSize - frame);
+        resize(outerSize() - frame);
     }
     refreshImage();
+}
+
+QSize TForm2::outerSize() const
+{
+    QSize outer = CanvasZoom{zoom_, devicePixelRatioF()}.scaled(kOuterSize);
+    if (const QScreen* s = screen())
+        outer = outer.boundedTo(s->availableGeometry().size());
+    return outer;
+}
+
+void TForm2::setZoom(int zoom)
+{
+    zoom_ = std::clamp(zoom, 1, 3);
+    const Controls& c = *ui_;
+    for (QAction* item : {c.Zoom1, c.Zoom2, c.Zoom3})
+        item->setChecked(item == (zoom_ == 1 ? c.Zoom1 : zoom_ == 2 ? c.Zoom2 : c.Zoom3));
+    c.Image->setZoom(zoom_);
+    const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
+    resize(outerSize() - frame);
+}
+
+QPoint TForm2::canvasPixelAt(QPointF clientPosition) const
+{
+    const QPoint origin = ui_->Image->mapTo(ui_->central, QPoint(0, 0));
+    return ui_->Image->zoom().canvasPixel(clientPosition - QPointF(origin));
 }
 
 void TForm2::refreshImage()
@@ -328,6 +382,8 @@ void TForm2::resizeEvent(QResizeEvent* event)
     const Controls& c = *ui_;
     if (c.Panel1)
         c.Panel1->setGeometry(c.central->width() - 58, 0, 58, c.central->height());
+    if (c.ImageArea)
+        c.ImageArea->setGeometry(0, 0, std::max(c.central->width() - 58, 0), c.central->height());
 }
 
 bool TForm2::event(QEvent* event)
@@ -335,13 +391,19 @@ bool TForm2::event(QEvent* event)
     const bool handled = QMainWindow::event(event);
     switch (event->type()) {
     case QEvent::Show:
+        // On another screen the same zoom takes another logical size.
+        if (windowHandle() && !screenWatched_) {
+            screenWatched_ = true;
+            connect(windowHandle(), &QWindow::screenChanged, this, [this] { refreshImage(); });
+        }
+        [[fallthrough]];
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowActivate:
         // The outer size, frame included, is the plot window's size, as soon
         // as the window manager has put its frame around the window.
         if (!frameFitted_)
-            frameFitted_ = fitFrameToOuterSize(*this, kOuterSize);
+            frameFitted_ = fitFrameToOuterSize(*this, outerSize());
         break;
     case QEvent::Hide:
         ownActivationPending_ = false;

@@ -59,6 +59,9 @@ public:
     using PrintChooser = std::function<bool(QPrinter&)>;
     void setFileChooser(FileChooser chooser);
     void setPrintChooser(PrintChooser chooser);
+    // Tells what an SVG or PDF file holds when the picture is not the plot
+    // alone (an information box; tests replace it).
+    std::function<void(const std::string&)> showNotice;
 
     // The plot command, as "Plot" runs it; returns whether it succeeded
     // (its failure is reported).
@@ -69,6 +72,16 @@ public:
     // The handlers of the window's own controls, callable from tests.
     void BnPlotstartClick();
     void BnclearClick();
+
+    // The View menu: each canvas pixel as zoom x zoom screen pixels (1 to 3),
+    // the window at the plot window's size scaled alike and kept on its
+    // screen. It starts at the zoom the screen's pixel ratio calls for.
+    void setZoom(int zoom);
+    int zoom() const { return zoom_; }
+    // The outer size for the zoom, in logical units, within the screen.
+    QSize outerSize() const;
+    // The canvas pixel under a position of the window's client area.
+    QPoint canvasPixelAt(QPointF clientPosition) const;
 
     // The editor's controls (TForm2Editor.cpp). Mouse positions are image
     // pixels.
@@ -144,10 +157,13 @@ private:
     // window becomes active first (then that activation is not coming).
     bool ownActivationPending_ = false;
     bool frameFitted_ = false;
+    int zoom_ = 1;
+    bool screenWatched_ = false;
     // The File menu's dialogs and hooks and the image file's path.
     struct FileMenu;
     std::shared_ptr<FileMenu> files_;
     void wireFileMenu();
     QFileDialog& imageDialog(QFileDialog::AcceptMode mode);
     bool chooseSaveName();
+    void saveImage();
 };

@@ -12,10 +12,14 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QScrollArea;
 class QWidget;
 
 struct TForm2::Controls {
     QWidget* central = nullptr;
+    // The image shows in a scroll area beside the tool panel, for zoomed
+    // and large pictures on screens they do not fit.
+    QScrollArea* ImageArea = nullptr;
     CanvasView* Image = nullptr;
     QWidget* Panel1 = nullptr;
 
@@ -77,4 +81,7 @@ struct TForm2::Controls {
     QAction* Line = nullptr;
     QAction* color = nullptr;
     QAction* Fill1 = nullptr;
+    QAction* Zoom1 = nullptr;
+    QAction* Zoom2 = nullptr;
+    QAction* Zoom3 = nullptr;
 };

@@ -23,6 +23,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 
 namespace {
 
@@ -30,7 +31,7 @@ namespace {
 // events it handles go no further.
 class MouseRelay : public QObject {
 public:
-    using Handler = std::function<void(QEvent::Type, QPoint)>;
+    using Handler = std::function<void(QEvent::Type, QPointF)>;
     MouseRelay(QWidget* watched, Handler handler) : QObject(watched), handler_(std::move(handler))
     {
         watched->installEventFilter(this);
@@ -47,7 +48,7 @@ protected:
             const auto* mouse = static_cast<QMouseEvent*>(event);
             const QEvent::Type type =
                 event->type() == QEvent::MouseButtonDblClick ? QEvent::MouseButtonPress : event->type();
-            handler_(type, mouse->position().toPoint());
+            handler_(type, mouse->position());
             return true;
         }
         default:
@@ -107,26 +108,31 @@ void TForm2::wireEditor()
     connect(image, &CanvasView::pressed, this, [this](QPoint p) { FormMouseDown(p.x(), p.y()); });
     connect(image, &CanvasView::moved, this, [this](QPoint p) { FormMouseMove(p.x(), p.y()); });
     connect(image, &CanvasView::released, this, [this](QPoint p) { FormMouseUp(p.x(), p.y()); });
-    QWidget* client = centralWidget();
-    client->setMouseTracking(true);
-    new MouseRelay(client, [this](QEvent::Type type, QPoint p) {
-        if (type == QEvent::MouseButtonPress)
-            FormMouseDown(p.x(), p.y());
-        else if (type == QEvent::MouseMove)
-            FormMouseMove(p.x(), p.y());
-        else
-            FormMouseUp(p.x(), p.y());
-    });
+    // Positions on the background go through the same zoom as on the image.
+    auto background = [this](QWidget* area) {
+        area->setMouseTracking(true);
+        new MouseRelay(area, [this, area](QEvent::Type type, QPointF at) {
+            const QPoint p = canvasPixelAt(at + QPointF(area->mapTo(centralWidget(), QPoint(0, 0))));
+            if (type == QEvent::MouseButtonPress)
+                FormMouseDown(p.x(), p.y());
+            else if (type == QEvent::MouseMove)
+                FormMouseMove(p.x(), p.y());
+            else
+                FormMouseUp(p.x(), p.y());
+        });
+    };
+    background(centralWidget());
+    background(c.ImageArea->viewport());
     // The tool panel is no drawing area.
-    new MouseRelay(c.Panel1, [](QEvent::Type, QPoint) {});
+    new MouseRelay(c.Panel1, [](QEvent::Type, QPointF) {});
 
     // A click on a box outside its controls acts as its closing button.
     const std::pair<QGroupBox*, void (TForm2::*)()> boxes[] = {
         {c.GbSelected, &TForm2::BnCancelClick}, {c.GBMemo, &TForm2::BnMemocancelClick},
         {c.GBStrich, &TForm2::BnStricOKClick}};
     for (const auto& [box, handler] : boxes) {
-        new MouseRelay(box, [this, box, handler](QEvent::Type type, QPoint p) {
-            if (type == QEvent::MouseButtonRelease && box->rect().contains(p))
+        new MouseRelay(box, [this, box, handler](QEvent::Type type, QPointF p) {
+            if (type == QEvent::MouseButtonRelease && box->rect().contains(p.toPoint()))
                 (this->*handler)();
         });
     }

@@ -1,5 +1,5 @@
 // The graphic window's File menu: open and save the image as a bitmap or
-// JPEG file, and print it pixel by pixel.
+// JPEG file, save it as an SVG or PDF file, and print it pixel by pixel.
 
 #include "app/ErrorReport.h"
 #include "app/Dialogs.h"
@@ -27,14 +27,26 @@
 namespace {
 
 constexpr std::string_view kOpenFilter = "JPEG File |*.jpg|Bitmap Files|*.bmp|All Files|*.*";
-constexpr std::string_view kSaveFilter = "JPEG Files|*.jpg|Bitmap Files|*.bmp|All Files|*.*";
+constexpr std::string_view kSaveFilter =
+    "JPEG Files|*.jpg|Bitmap Files|*.bmp|SVG image|*.svg|PDF document|*.pdf|All Files|*.*";
+
+// The extension a bare name gets: that of the SVG or PDF type when it is the
+// chosen one, else ".bmp", whichever other type is chosen.
+QString defaultSuffixFor(const QString& nameFilter)
+{
+    if (nameFilter.startsWith(QLatin1String("SVG image")))
+        return QStringLiteral("svg");
+    if (nameFilter.startsWith(QLatin1String("PDF document")))
+        return QStringLiteral("pdf");
+    return QStringLiteral("bmp");
+}
 
 // The dialogs append the default extension to a name typed without one; the
-// handlers do the same for names that come from elsewhere, so "graph" is
-// always the bitmap graph.bmp.
-QString withDefaultExtension(const QString& path)
+// handlers do the same for names that come from elsewhere, so "graph" is the
+// bitmap graph.bmp unless the SVG or PDF type is chosen.
+QString withDefaultExtension(const QString& path, const QString& suffix = QStringLiteral("bmp"))
 {
-    return QFileInfo(path).fileName().contains(QLatin1Char('.')) ? path : path + QStringLiteral(".bmp");
+    return QFileInfo(path).fileName().contains(QLatin1Char('.')) ? path : path + QLatin1Char('.') + suffix;
 }
 
 std::string fileSystemName(const QString& path)
@@ -67,6 +79,7 @@ void TForm2::wireFileMenu()
 {
     files_ = std::make_shared<FileMenu>();
     files_->chooseFile = [](QFileDialog& dialog) { return runFileDialog(dialog); };
+    showNotice = [this](const std::string& message) { ::showNotice(this, message); };
     files_->choosePrinter = [this](QPrinter& printer) {
         // Without a printer the dialog would offer nothing to print on.
         if (QPrinterInfo::defaultPrinter().isNull())
@@ -111,6 +124,11 @@ QFileDialog& TForm2::imageDialog(QFileDialog::AcceptMode mode)
         dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         dialog->setNameFilters(qtFileFilter(save ? kSaveFilter : kOpenFilter).split(QStringLiteral(";;")));
         dialog->setDefaultSuffix(QStringLiteral("bmp"));
+        if (save) {
+            QFileDialog* saving = dialog;
+            connect(saving, &QFileDialog::filterSelected, saving,
+                    [saving](const QString& filter) { saving->setDefaultSuffix(defaultSuffixFor(filter)); });
+        }
     }
     return *dialog;
 }
@@ -143,9 +161,20 @@ bool TForm2::chooseSaveName()
     const QString chosen = files_->chooseFile(dialog);
     if (chosen.isEmpty())
         return false;
-    files_->imagePath = fileSystemName(withDefaultExtension(chosen));
+    files_->imagePath = fileSystemName(withDefaultExtension(chosen, defaultSuffixFor(dialog.selectedNameFilter())));
     rememberImageName(state_, files_->imagePath);
     return true;
+}
+
+void TForm2::saveImage()
+{
+    const SavedContent content = saveImageFile(*plot_, state_, files_->imagePath);
+    const QSize size = plot_->canvas().image().size();
+    if (content == SavedContent::PlotAndDrawings)
+        showNotice(Messages::message(Messages::DrawingsAsPixels, {files_->imagePath}));
+    else if (content == SavedContent::Picture)
+        showNotice(Messages::message(Messages::PictureAsPixels, {files_->imagePath, std::to_string(size.width()),
+                                                                 std::to_string(size.height())}));
 }
 
 void TForm2::Save1Click()
@@ -156,14 +185,14 @@ void TForm2::Save1Click()
     if (files_->imagePath.empty())
         files_->imagePath = state_.imageFileName;
     rememberImageName(state_, state_.imageFileName);
-    saveImageFile(*plot_, state_, files_->imagePath);
+    saveImage();
 }
 
 void TForm2::Saveas1Click()
 {
     if (!chooseSaveName())
         return;
-    saveImageFile(*plot_, state_, files_->imagePath);
+    saveImage();
 }
 
 void TForm2::Printbitbybit1Click()

@@ -40,6 +40,12 @@ inline constexpr std::string_view ImageNotEncoded = "the image could not be enco
 inline constexpr std::string_view JpegTooManyScans = "The JPEG file %1 holds more than %2 scans; it was not opened.";
 inline constexpr std::string_view NoDefaultPrinter = "No default printer is set up; nothing was printed.";
 inline constexpr std::string_view PrinterNotStarted = "The printer could not start the print job; nothing was printed.";
+inline constexpr std::string_view VectorNotOpened =
+    "%1 is not a bitmap or JPEG file; SVG, PDF and PNG images are written, not opened. Nothing was opened.";
+inline constexpr std::string_view DrawingsAsPixels =
+    "The drawings made since the last plot are pixels: %1 holds them as an image over the plot.";
+inline constexpr std::string_view PictureAsPixels =
+    "There is no plot behind this picture: %1 holds it as an image of %2 x %3 pixels.";
 
 // The program's own questions and notices.
 inline constexpr std::string_view CloseQuery = "UNSAVED CHANGES - Close anyway?";
@@ -66,7 +72,7 @@ inline constexpr std::string_view all[] = {
     NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow, OutOfMemory,
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
     InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
-    NoDefaultPrinter, PrinterNotStarted,
+    NoDefaultPrinter, PrinterNotStarted, VectorNotOpened, DrawingsAsPixels, PictureAsPixels,
     CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor, NoSuchGridRow,
     FollowingStopped, OnlyFirstFileOpened, ClipboardHoldsNoData,
 };

@@ -230,6 +230,7 @@ void GraphicEditor::BnCutClick()
         return;
     const QImage picture = canvas().image().copy(area);
     clipboard_.setImage(picture);
+    plot_.forgetPlot();
     plot_.setCanvasSize(static_cast<uint16_t>(area.width()), static_cast<uint16_t>(area.height()),
                         PlotCanvas::WindowFit::Keep);
     canvas().copyRect(QRect(QPoint(0, 0), picture.size()), picture, picture.rect());
@@ -253,6 +254,7 @@ void GraphicEditor::Copy1Click()
 void GraphicEditor::Cut1Click()
 {
     Copy1Click();
+    plot_.forgetPlot();
     canvas().pen.style = PenStyle::Dotted;
     state_.figureKind = FigureKind::Rectangle;
     frameShown_ = false;
@@ -284,6 +286,7 @@ void GraphicEditor::BnRestoreClick()
     // would only destroy the one shown.
     if (!imageMemory_)
         return;
+    plot_.forgetPlot();
     plot_.setCanvasSize(state_.canvasWidth, state_.canvasHeight, PlotCanvas::WindowFit::Keep);
     frameShown_ = false;
     canvas().copyRect(QRect(0, 0, state_.canvasWidth, state_.canvasHeight), *imageMemory_,

@@ -4,6 +4,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "editor/JpegFile.h"
+#include "editor/VectorFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -92,14 +93,34 @@ bool imageSizeAllowed(uint64_t width, uint64_t height)
         && width * height <= kMaxImagePixels;
 }
 
+namespace {
+
+bool containsExtension(std::string_view name, const char (&ext)[4])
+{
+    for (size_t i = 0; i + 4 <= name.size(); ++i) {
+        if (name[i] == '.' && (name[i + 1] | 0x20) == ext[0] && (name[i + 2] | 0x20) == ext[1]
+            && (name[i + 3] | 0x20) == ext[2])
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 ImageFormat imageFormatOf(std::string_view fileName)
 {
-    for (size_t i = 0; i + 4 <= fileName.size(); ++i) {
-        if (fileName[i] == '.' && (fileName[i + 1] | 0x20) == 'b' && (fileName[i + 2] | 0x20) == 'm'
-            && (fileName[i + 3] | 0x20) == 'p')
-            return ImageFormat::Bmp;
-    }
+    if (containsExtension(fileName, "bmp"))
+        return ImageFormat::Bmp;
+    if (containsExtension(fileName, "svg"))
+        return ImageFormat::Svg;
+    if (containsExtension(fileName, "pdf"))
+        return ImageFormat::Pdf;
     return ImageFormat::Jpeg;
+}
+
+bool isVectorFormat(ImageFormat format)
+{
+    return format == ImageFormat::Svg || format == ImageFormat::Pdf;
 }
 
 QByteArray readWholeImageFile(const std::string& path)
@@ -135,6 +156,8 @@ QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages)
 
 QImage readImageFile(const std::string& path, ImageFormat format)
 {
+    if (format != ImageFormat::Bmp && format != ImageFormat::Jpeg)
+        throw KurvixError(Messages::message(Messages::VectorNotOpened, {path}));
     const QByteArray bytes = readWholeImageFile(path);
     return format == ImageFormat::Bmp ? decodeBitmap(bytes, path) : decodeJpeg(bytes, path);
 }
@@ -175,6 +198,11 @@ bool hasAtMostColours(const QImage& image, int limit)
 
 void writeImageFile(const QImage& image, const std::string& path, ImageFormat format)
 {
+    if (isVectorFormat(format)) {
+        writeVectorFile(path, format == ImageFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, image.size(),
+                        [&image](QPainter& painter) { drawPixels(painter, image); });
+        return;
+    }
     // Encoded in memory first, so the file is only replaced by a whole image.
     QByteArray bytes;
     QBuffer buffer(&bytes);

@@ -1,7 +1,7 @@
 #pragma once
 
 // Image files of the graphic window and the command line: bitmaps and JPEG
-// files read and written, PNG written.
+// files read and written; PNG, SVG and PDF written.
 
 #include <QByteArray>
 #include <QImage>
@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-enum class ImageFormat { Bmp, Png, Jpeg };
+enum class ImageFormat { Bmp, Png, Jpeg, Svg, Pdf };
 
 // The largest picture the canvas takes: sizes are 16-bit, and the pixel count
 // is capped so that a file's header cannot make the program claim gigabytes.
@@ -18,19 +18,24 @@ constexpr uint32_t kMaxImageSide = 65535;
 constexpr uint64_t kMaxImagePixels = uint64_t{1} << 26;
 bool imageSizeAllowed(uint64_t width, uint64_t height);
 
-// The graphic window's file-type rule: a name containing ".BMP" (in any case)
-// is a bitmap file, every other name a JPEG file.
+// The graphic window's file-type rule, in any case of the letters: a name
+// containing ".BMP" is a bitmap file, else one containing ".SVG" an SVG
+// file, else one containing ".PDF" a PDF file; every other name is a JPEG
+// file.
 ImageFormat imageFormatOf(std::string_view fileName);
+bool isVectorFormat(ImageFormat format);
 
 // Writes `image` under exactly the name `path`: a 24-bit bitmap; a PNG that
 // stores a palette when the image has at most 256 colours (a plot has a
 // handful, so this is exact, several times faster and smaller); or a JPEG of
 // quality 90 (see JpegFile.h). The file is replaced only when the whole image
 // was written; FileError otherwise, KurvixError "JPEG-Fehler #n" when the
-// encoder fails (a side beyond the format's 65500 pixels).
+// encoder fails (a side beyond the format's 65500 pixels). SVG and PDF carry
+// the pixels as one embedded picture at the image's size (see VectorFile.h).
 void writeImageFile(const QImage& image, const std::string& path, ImageFormat format);
 
-// Reads a bitmap or JPEG file (Png is not read) as an opaque RGB32 image.
+// Reads a bitmap or JPEG file as an opaque RGB32 image; asked for a PNG, SVG
+// or PDF file it refuses with KurvixError VectorNotOpened and reads nothing.
 // FileError when the file cannot be opened, is no regular file or is larger
 // than 512 MB; KurvixError "Bitmap ist ungültig" for a bitmap file that is not a
 // complete Windows bitmap (wrong signature or header, unknown depth or

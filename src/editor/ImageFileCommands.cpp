@@ -2,6 +2,9 @@
 
 #include "data/DataFilePath.h"
 #include "editor/ImageFile.h"
+#include "editor/VectorFile.h"
+
+#include <QPainter>
 
 void rememberImageName(GraphicState& state, const std::string& path)
 {
@@ -15,6 +18,7 @@ void openImageFile(PlotCanvas& plot, GraphicState& state, const std::string& pat
     QImage picture = readImageFile(path, format);
     const auto width = static_cast<uint16_t>(picture.width());
     const auto height = static_cast<uint16_t>(picture.height());
+    plot.forgetPlot();
     if (format == ImageFormat::Bmp) {
         state.canvasWidth = width;
         state.canvasHeight = height;
@@ -26,7 +30,27 @@ void openImageFile(PlotCanvas& plot, GraphicState& state, const std::string& pat
     }
 }
 
-void saveImageFile(const PlotCanvas& plot, const GraphicState& state, const std::string& path)
+SavedContent saveImageFile(const PlotCanvas& plot, const GraphicState& state, const std::string& path)
 {
-    writeImageFile(plot.canvas().image(), path, imageFormatOf(state.imageFileName));
+    const ImageFormat format = imageFormatOf(state.imageFileName);
+    const QImage& picture = plot.canvas().image();
+    if (!isVectorFormat(format)) {
+        writeImageFile(picture, path, format);
+        return SavedContent::Pixels;
+    }
+    const auto last = plot.lastPlot();
+    if (!last || last->raster.size() != picture.size()) {
+        writeImageFile(picture, path, format);
+        return SavedContent::Picture;
+    }
+    // Exact at the canvas's size: every pixel the editor changed lies over
+    // the plot as it is on the canvas.
+    const QImage drawings = changedPixels(picture, last->raster);
+    writeVectorFile(path, format == ImageFormat::Svg ? VectorFormat::Svg : VectorFormat::Pdf, picture.size(),
+                    [&](QPainter& painter) {
+                        last->vector.paint(painter);
+                        if (!drawings.isNull())
+                            drawPixels(painter, drawings);
+                    });
+    return drawings.isNull() ? SavedContent::Plot : SavedContent::PlotAndDrawings;
 }

@@ -25,5 +25,13 @@ void rememberImageName(GraphicState& state, const std::string& path);
 // On any failure the canvas and its size are as they were.
 void openImageFile(PlotCanvas& plot, GraphicState& state, const std::string& path);
 
-// Writes the canvas to `path` in the format imageFileName implies.
-void saveImageFile(const PlotCanvas& plot, const GraphicState& state, const std::string& path);
+// What an SVG or PDF file of the canvas holds: the plot as shapes; the plot
+// as shapes with the pixels changed since (the editor's drawings) as an image
+// over it; or, when no plot lies behind the picture (none yet, or it was
+// cleared, opened, cut or restored), the picture as an image alone. Bitmap
+// and JPEG files hold pixels anyway.
+enum class SavedContent { Pixels, Plot, PlotAndDrawings, Picture };
+
+// Writes the canvas to `path` in the format imageFileName implies; SVG and
+// PDF files are drawn from the plot behind the picture as SavedContent says.
+SavedContent saveImageFile(const PlotCanvas& plot, const GraphicState& state, const std::string& path);

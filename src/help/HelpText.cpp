@@ -577,6 +577,15 @@ die Menüs stellen Dateien, Zwischenablage, Schrift,
 Richtung, Linien, Farbe und Füllen ein. Jede Maustaste
 zeichnet gleich.
 
+"&View" vergrößert die Anzeige: "Zoom 1×", "Zoom 2×" und
+"Zoom 3×" zeigen jeden Bildpunkt als 1, 2 oder 3 Punkte des
+Bildschirms im Quadrat, scharf und ohne Glätten; das Fenster
+wächst mit, höchstens auf die Größe des Bildschirms, dann
+mit Rollbalken. Auf Bildschirmen mit hoher Auflösung beginnt
+KURVIX mit dem passenden Zoom. Das Bild selbst bleibt 480 x
+480 Punkte groß; die Maus trifft immer den Bildpunkt unter
+ihr.
+
 [] Ausdruck der Grafik
 
 File / "Print Image " (Strg+P) druckt das Bild auf dem im
@@ -585,14 +594,34 @@ Druckerpunkte, 600 Punkte vom linken und 400 vom oberen
 Rand, ohne Anpassung an die Seite. Das dauert; solange steht
 "Printing..... (may take time)" über dem Bild.
 
+Für einen scharfen Ausdruck in beliebiger Größe speichern
+Sie die Grafik als PDF-Dokument (siehe Grafik-Formate) und
+drucken diese Datei.
+
 [] Grafik-Formate
 
 "&Open Image" (Strg+O) liest ein Bild, "&Save Image"
 (Strg+S) schreibt es ohne Frage unter dem zuletzt benutzten
 Namen, "Save as ..." fragt immer. Ein Name mit ".BMP" ist
-ein Bitmap, jeder andere ein JPEG-Bild (Qualität 90); ohne
-Endung wird ".bmp" angehängt. Nach dem Lesen einer
-Datendatei wird deren Name mit ".BMP" vorgeschlagen.
+ein Bitmap, sonst einer mit ".SVG" ein SVG-Bild und einer
+mit ".PDF" ein PDF-Dokument, jeder andere ein JPEG-Bild
+(Qualität 90); ohne Endung wird ".bmp" angehängt, beim Typ
+"SVG image" oder "PDF document" dessen Endung. Nach dem
+Lesen einer Datendatei wird deren Name mit ".BMP"
+vorgeschlagen.
+
+SVG und PDF sind Vektorformate: die Grafik wird neu aus
+Linien, Flächen und Text gezeichnet und bleibt in jeder
+Größe scharf, etwa für eine Arbeit oder einen Bericht. Die
+Seite ist 480 x 480 Einheiten groß, 96 je Zoll (5 x 5
+Zoll); Daten stehen an ihrer genauen Stelle, die Texte sind
+Text in derselben Schrift. Was Sie seit dem letzten "Plot"
+mit der Maus gezeichnet haben, sind Bildpunkte: die Datei
+legt genau diese Punkte als Bild über die Grafik und sagt
+es in einer Meldung. Liegt keine Grafik unter dem Bild (nach
+"Clear", "Open Image", "Cut size", "Restore " oder "Cu&t
+Image"), enthält die Datei das Bild allein als Bildpunkte.
+SVG und PDF werden nur geschrieben, nicht geöffnet.
 
 Eine BMP- oder JPG-Datei, die Sie aus dem Dateimanager auf
 das Grafikfenster ziehen, wird wie mit "&Open Image" gelesen.
@@ -801,6 +830,13 @@ nennt den Grund:
 "No default printer is set up; nothing was printed.",
 "The printer could not start the print job; nothing was
   printed.": kein Drucker eingerichtet oder nicht bereit.
+"... is not a bitmap or JPEG file; SVG, PDF and PNG images
+  are written, not opened. Nothing was opened."
+"The drawings made since the last plot are pixels: ...
+  holds them as an image over the plot.", "There is no plot
+  behind this picture: ... holds it as an image of ... x
+  ... pixels.": Hinweise nach dem Speichern als SVG oder
+  PDF, siehe Grafik-Formate.
 "Following ... stopped: the data were changed.": Sie haben
   beim Verfolgen einer Datei Daten geändert (siehe Öffnen
   einer Datei).

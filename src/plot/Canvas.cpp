@@ -128,6 +128,11 @@ void Canvas::paintPixel(const Raster& r, int x, int y, QRgb colour)
 {
     if (x < 0 || y < 0 || x >= r.width || y >= r.height)
         return;
+    if (sink_) {
+        if (pen.mode != RasterMode::NoOp)
+            sink_->paintSpan(y, x, x, PixelPaint::Outline);
+        return;
+    }
     QRgb* p = r.row(y) + x;
     switch (pen.mode) {
     case RasterMode::Copy:
@@ -141,7 +146,7 @@ void Canvas::paintPixel(const Raster& r, int x, int y, QRgb colour)
     }
 }
 
-void Canvas::paintRun(const Raster& r, int y, int x0, int x1, QRgb colour)
+void Canvas::paintRun(const Raster& r, int y, int x0, int x1, QRgb colour, PixelPaint paint)
 {
     if (y < 0 || y >= r.height)
         return;
@@ -149,6 +154,11 @@ void Canvas::paintRun(const Raster& r, int y, int x0, int x1, QRgb colour)
     x1 = std::min(x1, r.width - 1);
     if (x0 > x1)
         return;
+    if (sink_) {
+        if (pen.mode != RasterMode::NoOp)
+            sink_->paintSpan(y, x0, x1, paint);
+        return;
+    }
     QRgb* p = r.row(y);
     switch (pen.mode) {
     case RasterMode::Copy:
@@ -284,7 +294,7 @@ void Canvas::thinLine(int x0, int y0, int x1, int y1)
 {
     const Raster r = raster();
     const auto inside = [&r](int x, int y) { return x >= 0 && y >= 0 && x < r.width && y < r.height; };
-    if (pen.style == PenStyle::Solid && inside(x0, y0) && inside(x1, y1)) {
+    if (pen.style == PenStyle::Solid && !sink_ && inside(x0, y0) && inside(x1, y1)) {
         const QRgb colour = pen.colour;
         QRgb* start = r.row(y0) + x0;
         if (pen.mode == RasterMode::NotXor)
@@ -307,6 +317,10 @@ void Canvas::thinLine(int x0, int y0, int x1, int y1)
         const int64_t minor = path.xMajor ? y : x;
         if (minor < 0 || minor >= minorSize || (!solid && !styleDraws(i)))
             return;
+        if (sink_) {
+            sink_->paintSpan(int(y), int(x), int(x), PixelPaint::Outline);
+            return;
+        }
         QRgb& p = r.row(y)[x];
         p = notXorMode ? notXor(p, colour) : (colour | opaque);
     });
@@ -348,6 +362,22 @@ void Canvas::wideLine(int x0, int y0, int x1, int y1)
 
 void Canvas::applyMask(const QRect& clip)
 {
+    if (sink_) {
+        // Runs of equal coverage, row by row.
+        for (int y = clip.top(); y <= clip.bottom(); ++y) {
+            const uint8_t* m = mask_.data() + size_t(y - clip.top()) * size_t(clip.width()) - clip.left();
+            for (int x = clip.left(); x <= clip.right();) {
+                const uint8_t cover = m[x];
+                int end = x;
+                while (end < clip.right() && m[end + 1] == cover)
+                    ++end;
+                if (cover != 0)
+                    sink_->paintSpan(y, x, end, cover == 2 ? PixelPaint::Outline : PixelPaint::Interior);
+                x = end + 1;
+            }
+        }
+        return;
+    }
     const QRgb penColour = pen.colour;
     const QRgb brush = brushColour;
     const bool notXorMode = pen.mode == RasterMode::NotXor;
@@ -399,11 +429,11 @@ void Canvas::thinFigure(const RasterFigure& figure)
         return;
     const Raster r = raster();
     const int64_t clipRight = r.width;
-    auto run = [&](int y, int64_t from, int64_t to, QRgb colour) {
+    auto run = [&](int y, int64_t from, int64_t to, PixelPaint paint) {
         from = std::max<int64_t>(from, -1);
         to = std::min<int64_t>(to, clipRight);
         if (from <= to)
-            paintRun(r, y, int(from), int(to), colour);
+            paintRun(r, y, int(from), int(to), paint == PixelPaint::Outline ? pen.colour : brushColour, paint);
     };
     if (figure.kind() == RasterFigure::Kind::Rectangle) {
         // The same split as below without asking the figure row by row: the
@@ -414,11 +444,11 @@ void Canvas::thinFigure(const RasterFigure& figure)
         const bool hollow = figure.width() > 2;
         for (int64_t y = top; y <= bottom; ++y) {
             if (!hollow || y == figure.top() || y == last) {
-                run(int(y), left, right, pen.colour);
+                run(int(y), left, right, PixelPaint::Outline);
             } else {
-                run(int(y), left, left, pen.colour);
-                run(int(y), left + 1, right - 1, brushColour);
-                run(int(y), right, right, pen.colour);
+                run(int(y), left, left, PixelPaint::Outline);
+                run(int(y), left + 1, right - 1, PixelPaint::Interior);
+                run(int(y), right, right, PixelPaint::Outline);
             }
         }
         return;
@@ -429,11 +459,11 @@ void Canvas::thinFigure(const RasterFigure& figure)
         const PixelSpan below = figure.rowSpan(y + 1);
         const PixelSpan inner = RasterFigure::interiorOf(above, span, below);
         if (inner.isEmpty()) {
-            run(int(y), span.first, span.last, pen.colour);
+            run(int(y), span.first, span.last, PixelPaint::Outline);
         } else {
-            run(int(y), span.first, inner.first - 1, pen.colour);
-            run(int(y), inner.first, inner.last, brushColour);
-            run(int(y), inner.last + 1, span.last, pen.colour);
+            run(int(y), span.first, inner.first - 1, PixelPaint::Outline);
+            run(int(y), inner.first, inner.last, PixelPaint::Interior);
+            run(int(y), inner.last + 1, span.last, PixelPaint::Outline);
         }
         above = span;
         span = below;
@@ -481,7 +511,7 @@ void Canvas::styledOutline(const RasterFigure& figure)
         walkRun(y, row.interior.last + 1, row.region.last, upperHalf(y));
         if (y >= 0 && y < imageHeight)
             paintRun(r, int(y), int(std::clamp<int64_t>(row.interior.first, -1, imageWidth)),
-                     int(std::clamp<int64_t>(row.interior.last, -1, imageWidth)), brushColour);
+                     int(std::clamp<int64_t>(row.interior.last, -1, imageWidth)), brushColour, PixelPaint::Interior);
     }
     // Up the left side.
     for (int64_t y = bottom; y >= top; --y) {
@@ -561,6 +591,11 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
                           .intersected(image_.rect());
     if (x1 == x2 || y1 == y2 || box.isEmpty())
         return;
+    if (sink_) {
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            sink_->paintSpan(y, box.left(), box.right(), PixelPaint::Interior);
+        return;
+    }
     const Raster r = raster();
     for (int y = box.top(); y <= box.bottom(); ++y) {
         QRgb* p = r.row(y);
@@ -568,10 +603,8 @@ void Canvas::fillRect(int x1, int y1, int x2, int y2)
     }
 }
 
-QFont Canvas::qFont() const
+QFont Canvas::fontOf(const CanvasFont& font)
 {
-    if (cachedFontValid_ && cachedFontFor_ == font)
-        return cachedFont_;
     QFont f(font.name);
     f.setPixelSize(std::max(font.pixelSize, 1));
     f.setBold(font.bold);
@@ -581,6 +614,14 @@ QFont Canvas::qFont() const
     f.setStyleStrategy(QFont::NoAntialias);
     f.setHintingPreference(QFont::PreferFullHinting);
     f.setKerning(false);
+    return f;
+}
+
+QFont Canvas::qFont() const
+{
+    if (cachedFontValid_ && cachedFontFor_ == font)
+        return cachedFont_;
+    const QFont f = fontOf(font);
     cachedFont_ = f;
     cachedFontFor_ = font;
     cachedFontValid_ = true;
@@ -609,6 +650,8 @@ void Canvas::textOut(int x, int y, const QString& text)
     else
         fillRect(x, y, x + advance, y + height);
     pen.mode = mode;
+    if (sink_)
+        return;
 
     QPainter painter(&image_);
     painter.setRenderHint(QPainter::TextAntialiasing, false);

@@ -58,6 +58,8 @@
 //   for the top corners and its bottom half rows for the bottom ones. Outline
 //   and interior as for ellipses.
 
+#include "plot/CanvasPoint.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPoint>
@@ -97,6 +99,19 @@ struct CanvasFont {
 
 class RasterFigure;
 
+// Which part of a figure a run of pixels belongs to: the outline in the pen
+// colour (every pixel of a line) or the interior in the brush colour.
+enum class PixelPaint : uint8_t { Outline, Interior };
+
+// Receives the pixels a drawing operation covers, instead of the image, in
+// the order the canvas would paint them (see Canvas::setSink).
+class PixelSink {
+public:
+    virtual ~PixelSink() = default;
+    // Columns x0..x1 of row y, all inside the image.
+    virtual void paintSpan(int y, int x0, int x1, PixelPaint paint) = 0;
+};
+
 class Canvas {
 public:
     // Pen style patterns: pixels drawn, then pixels skipped.
@@ -126,6 +141,11 @@ public:
     QPoint penPos() const { return penPos_; }
     void lineTo(int x, int y);
     void rectangle(int x1, int y1, int x2, int y2);
+    // The raster draws the pixel of a CanvasPoint; its offset is for vector
+    // surfaces.
+    void moveTo(const CanvasPoint& p) { moveTo(p.x, p.y); }
+    void lineTo(const CanvasPoint& p) { lineTo(p.x, p.y); }
+    void rectangle(const CanvasPoint& a, const CanvasPoint& b) { rectangle(a.x, a.y, b.x, b.y); }
     void ellipse(int x1, int y1, int x2, int y2);
     void roundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
 
@@ -149,6 +169,7 @@ public:
     // The QFont textOut renders with: the canvas font's family, pixel size and
     // styles, no antialiasing.
     QFont qFont() const;
+    static QFont fontOf(const CanvasFont& font);
 
     // Reads outsidePixel outside the image; setPixel ignores such positions.
     QRgb pixel(int x, int y) const;
@@ -161,6 +182,12 @@ public:
     // are. Whiteness paints the target white and ignores the source. Empty
     // rectangles copy nothing. `source` may be this canvas's own image.
     void copyRect(const QRect& target, const QImage& source, const QRect& sourceRect, CopyMode mode = CopyMode::Copy);
+
+    // While a sink is set, lines, figures, fillRect and the box of textOut
+    // report the pixels they cover to it and leave the image alone (textOut
+    // draws no glyphs then). As when painting, lines and figures in no-op
+    // mode cover nothing and fillRect ignores the mode. nullptr paints again.
+    void setSink(PixelSink* sink) { sink_ = sink; }
 
     // While a RasterHold lives, drawing on the canvas reuses the pixel pointer
     // taken when it began instead of fetching it for every line and box. The
@@ -197,7 +224,7 @@ private:
     Raster raster() { return holds_ > 0 ? held_ : takeRaster(); }
     Raster takeRaster();
     void paintPixel(const Raster& r, int x, int y, QRgb colour);
-    void paintRun(const Raster& r, int y, int x0, int x1, QRgb colour);
+    void paintRun(const Raster& r, int y, int x0, int x1, QRgb colour, PixelPaint paint);
     void applyMask(const QRect& clip);
     bool styleDraws(int64_t index) const;
 
@@ -205,6 +232,7 @@ private:
     QPoint penPos_;
     int holds_ = 0;
     Raster held_{};
+    PixelSink* sink_ = nullptr;
     // Scratch coverage of a wide figure, kept between calls so drawing does not
     // allocate: 0 untouched, 1 interior, 2 outline.
     std::vector<uint8_t> mask_;

@@ -15,6 +15,8 @@
 #include "plot/Canvas.h"
 #include "plot/Curve.h"
 #include "plot/GraphicState.h"
+#include "plot/PlotPainter.h"
+#include "plot/VectorCanvas.h"
 
 #include <QDateTime>
 #include <QRgb>
@@ -22,6 +24,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -42,7 +45,7 @@ public:
     // itself and show the new picture.
     std::function<void(WindowFit)> onCanvasReplaced;
     // The date and time malXAchse writes; the current local time when unset.
-    std::function<QDateTime()> clock;
+    std::function<QDateTime()>& clock;
 
     // A new white bitmap of the given size with the start state (black 1-pixel
     // solid pen in copy mode, white brush, default font); the previous pixels
@@ -58,7 +61,7 @@ public:
     // 1 red, 2 blue, 3 green, 4 fuchsia, 5 lime); other codes leave it as is.
     void PenFarbe();
     // The pen colour of a colour code, nothing for codes without one.
-    static std::optional<QRgb> setPenColour(uint8_t code);
+    static std::optional<QRgb> setPenColour(uint8_t code) { return ::setPenColour(code); }
 
     // Pixel column of x and row of y: xFrom maps to column h and xTo to W - h;
     // the current set's yFrom to row H - h + 1 and yTo to h + 1 (one row below
@@ -134,39 +137,49 @@ public:
     // (xFrom + 40, H - n H / 20) of the current set with their numbers at
     // (h + 160, n (H - M) div 20 + h - 8), on the whitened canvas.
     void symbolTable();
-    // Whitens the whole canvas; its size stays.
+    // Whitens the whole canvas; its size stays. No plot is behind the
+    // picture afterwards.
     void clear();
 
+    // While kept, every plot command that draws remembers what it drew from
+    // (a copy of the store and the state, the canvas's pen, brush and font,
+    // the date and time it wrote) and the raster it made, so the same plot
+    // can be drawn again as vector shapes. The graphic window keeps it; the
+    // copy costs a fraction of a millisecond per plot.
+    enum class PlotMemory { Off, Keep };
+    void setPlotMemory(PlotMemory memory);
+    struct LastPlot {
+        VectorCanvas vector;
+        QImage raster;
+    };
+    // The last plot drawn again on a vector canvas, with the raster it made;
+    // nothing when none is remembered or it was forgotten.
+    std::optional<LastPlot> lastPlot() const;
+    // The picture was replaced as a whole (opened, cut, restored, cleared):
+    // no plot lies behind it any more.
+    void forgetPlot();
+
     // The six numbers of an axis from `from` to `to`, as they are written.
-    static QString axisNumber(double from, double to, int i);
+    static QString axisNumber(double from, double to, int i) { return ::axisNumber(from, to, i); }
     // The date and time text of the plot.
     QString dateTimeText() const;
 
 private:
-    int plotWidth() const { return state_.canvasWidth - state_.plotMargin; }
-    int plotHeight() const { return state_.canvasHeight - state_.plotMargin; }
-    int halfMargin() const { return state_.plotMargin / 2; }
-    void useAxisFont();
+    PlotPainter<Canvas> painter() { return PlotPainter<Canvas>(store_, state_, canvas_, context_); }
+    // The painter's queries (mapping, range test, date text) draw nothing.
+    PlotPainter<Canvas> painter() const
+    {
+        return PlotPainter<Canvas>(store_, state_, const_cast<Canvas&>(canvas_), const_cast<PlotContext&>(context_));
+    }
 
-    // A symbol as the pixels it paints with a solid 1-pixel pen in copy mode,
-    // relative to its centre, and where it leaves the pen (when it moves it).
-    // In that mode a symbol paints the same colours on the same pixels
-    // whatever lies below, so it is drawn once and then stamped.
-    struct SymbolStamp {
-        int number;
-        QRgb colour;
-        QRgb brush;
-        std::vector<std::pair<QPoint, QRgb>> pixels;
-        std::optional<QPoint> penAfter;
-    };
-    const SymbolStamp& symbolStamp(int number, QRgb colour);
+    struct PlotInputs;
 
     DataStore& store_;
     GraphicState& state_;
     Canvas canvas_;
-    std::vector<SymbolStamp> stamps_;
-    std::vector<double> nodeX_; // the curve's nodes, kept between curves
-    std::vector<double> nodeY_;
+    PlotContext context_;
+    PlotMemory memory_ = PlotMemory::Off;
+    std::shared_ptr<const PlotInputs> lastPlot_;
 };
 
 // "Show &Symbols": prepares the store and the window state for the symbol

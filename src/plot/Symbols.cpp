@@ -1,5 +1,7 @@
 #include "plot/Symbols.h"
 
+#include "plot/VectorCanvas.h"
+
 #include <initializer_list>
 
 namespace {
@@ -10,24 +12,25 @@ struct Offset {
     int dx, dy;
 };
 
+template <DrawingSurface Surface>
 class SymbolPainter {
 public:
-    SymbolPainter(Canvas& canvas, int x, int y, QRgb setColour)
-        : c_(canvas), x_(x), y_(y), colour_(setColour)
+    SymbolPainter(Surface& surface, CanvasPoint centre, QRgb setColour)
+        : c_(surface), centre_(centre), colour_(setColour)
     {
     }
 
     void colour() { c_.pen.colour = colour_; }
     void white() { c_.pen.colour = kWhite; }
 
-    void rect(int x1, int y1, int x2, int y2) { c_.rectangle(x_ + x1, y_ + y1, x_ + x2, y_ + y2); }
+    void rect(int x1, int y1, int x2, int y2) { c_.rectangle(centre_.offset(x1, y1), centre_.offset(x2, y2)); }
 
     void lines(std::initializer_list<Offset> points)
     {
         auto p = points.begin();
-        c_.moveTo(x_ + p->dx, y_ + p->dy);
+        c_.moveTo(centre_.offset(p->dx, p->dy));
         for (++p; p != points.end(); ++p)
-            c_.lineTo(x_ + p->dx, y_ + p->dy);
+            c_.lineTo(centre_.offset(p->dx, p->dy));
     }
 
     void diamond(int r) { lines({{-r, 0}, {0, r}, {r, 0}, {0, -r}, {-r, 0}}); }
@@ -44,16 +47,17 @@ public:
     void g4() { lines({{-2, -1}, {-1, -2}, {1, -2}, {2, -1}, {2, 1}, {1, 2}, {-1, 2}, {-2, 1}, {-2, -1}}); }
 
 private:
-    Canvas& c_;
-    int x_, y_;
+    Surface& c_;
+    CanvasPoint centre_;
     QRgb colour_;
 };
 
 } // namespace
 
-void drawSymbolShape(Canvas& canvas, int x, int y, int number, QRgb setColour)
+template <DrawingSurface Surface>
+void drawSymbolShape(Surface& surface, CanvasPoint centre, int number, QRgb setColour)
 {
-    SymbolPainter s(canvas, x, y, setColour);
+    SymbolPainter<Surface> s(surface, centre, setColour);
     switch (number) {
     case 0:
         s.rect(-1, -1, 1, 1);
@@ -148,3 +152,6 @@ void drawSymbolShape(Canvas& canvas, int x, int y, int number, QRgb setColour)
         break;
     }
 }
+
+template void drawSymbolShape<Canvas>(Canvas&, CanvasPoint, int, QRgb);
+template void drawSymbolShape<VectorCanvas>(VectorCanvas&, CanvasPoint, int, QRgb);

@@ -24,14 +24,16 @@
 // 15 and above draw nothing.
 // Every pixel lies within 5 of the centre in both directions.
 
-#include "plot/Canvas.h"
+#include "plot/DrawingSurface.h"
 
 #include <QRgb>
 
 constexpr int kSymbolCount = 15;
 
-// Draws symbol `number` centred on (x, y) with the canvas pen as it is (the
-// caller sets the width to 1). The pen colour starts as setColour, white marks
-// switch it to white and colour marks back to setColour; it is left as the
-// last mark set it.
-void drawSymbolShape(Canvas& canvas, int x, int y, int number, QRgb setColour);
+// Draws symbol `number` centred on `centre` with the surface's pen as it is
+// (the caller sets the width to 1). The pen colour starts as setColour, white
+// marks switch it to white and colour marks back to setColour; it is left as
+// the last mark set it. Every part keeps the centre's offset, so a vector
+// surface draws the symbol around the exact point.
+template <DrawingSurface Surface>
+void drawSymbolShape(Surface& surface, CanvasPoint centre, int number, QRgb setColour);

@@ -163,6 +163,27 @@ TEST_F(CommandLine, ExportWritesThePlot)
         EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0u) << name;
         EXPECT_EQ(image.pixel(10, 10) & 0xFFFFFF, 0xFFFFFFu) << name;
     }
+    // SVG and PDF files hold the plot as vector shapes, from --export and
+    // from a script's export alike.
+    writeFile(path("s.txt"), "open $FILE\nexport $DIR/run.svg\nexport $DIR/Run.Pdf\n");
+    const ProcessResult run = kurvix({QStringLiteral("--run"), path("s.txt"), path("p.kwt")});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const struct {
+        const char* name;
+        const char* magic;
+        bool byScript;
+    } vectorRows[] = {
+        {"plot.svg", "<?xml", false}, {"Plot.PDF", "%PDF", false}, {"run.svg", "<?xml", true}, {"Run.Pdf", "%PDF", true}};
+    for (const auto& row : vectorRows) {
+        if (!row.byScript) {
+            const ProcessResult r =
+                kurvix({QStringLiteral("--export"), path(row.name), path("p.kwt"), QStringLiteral("--no-date")});
+            ASSERT_EQ(r.status, 0) << row.name << r.err.toStdString();
+        }
+        QFile file(path(row.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name;
+        EXPECT_TRUE(file.read(qstrlen(row.magic)) == QByteArray(row.magic)) << row.name;
+    }
     // Any other name is a JPEG file.
     for (const char* name : {"plot.jpg", "plot.gif"}) {
         const ProcessResult r = kurvix({QStringLiteral("--export"), path(name), path("p.kwt"), QStringLiteral("--no-date")});

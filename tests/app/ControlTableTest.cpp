@@ -484,6 +484,9 @@ TEST_F(GraphicWindowTable, Menus)
         {"Line", nullptr, "&Line", ctrl(Qt::Key_H)},
         {"color", nullptr, "&Color", {}},
         {"Fill1", nullptr, "- Fill.", {}},
+        {"Zoom1", "View1", "Zoom 1\u00D7", {}},
+        {"Zoom2", "View1", "Zoom 2\u00D7", {}},
+        {"Zoom3", "View1", "Zoom 3\u00D7", {}},
     });
     auto* file = form.menuBar()->findChild<QMenu*>(QStringLiteral("File1"));
     ASSERT_NE(file, nullptr);
@@ -500,7 +503,7 @@ TEST_F(GraphicWindowTable, Menus)
     QStringList bar;
     for (const QAction* a : form.menuBar()->actions())
         bar << (a->menu() ? a->menu()->objectName() : a->objectName());
-    EXPECT_EQ(bar, QStringList({"File1", "Edit1", "Font1", "VertHoriz", "Line", "color", "Fill1"}));
+    EXPECT_EQ(bar, QStringList({"File1", "Edit1", "Font1", "VertHoriz", "Line", "color", "Fill1", "View1"}));
     EXPECT_EQ(form.findChild<QAction*>(QStringLiteral("Fill1"))->toolTip(), "Rects. and Circles");
 }
 

@@ -1,3 +1,4 @@
+#include "app/CanvasView.h"
 #include "app/ErrorReport.h"
 #include "app/TForm2.h"
 #include "editor/GraphicEditor.h"
@@ -10,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 #include <QTest>
 
@@ -80,6 +82,64 @@ TEST_F(TForm2EditorTest, BackgroundNextToTheImageDraws)
     auto* panel = child<QWidget>("Panel1");
     QTest::mouseClick(panel, Qt::LeftButton, {}, {20, 290});
     EXPECT_EQ(label("LbXo"), QStringLiteral("Xo 488"));
+}
+
+// A rectangle dragged at zoom 2 lands on the canvas pixels it lands on at
+// zoom 1: positions are divided down to the pixel under the pointer, also on
+// the background beside the image.
+TEST_F(TForm2EditorTest, ZoomedMouseLandsOnTheSameCanvasPixels)
+{
+    click("BnBox");
+    drag({10, 15}, {50, 70});
+    const QImage once = form.plotCanvas().canvas().image().copy();
+    form.BnclearClick();
+    trigger("Zoom2");
+    EXPECT_EQ(form.zoom(), 2);
+    EXPECT_EQ(image->size(), QSize(960, 960));
+    EXPECT_TRUE(child<QAction>("Zoom2")->isChecked() && !child<QAction>("Zoom1")->isChecked());
+    click("BnBox");
+    drag({21, 31}, {101, 141});
+    EXPECT_EQ(form.plotCanvas().canvas().image(), once);
+
+    QWidget* client = form.centralWidget();
+    const QPoint origin = image->mapTo(client, QPoint(0, 0));
+    QTest::mousePress(client, Qt::LeftButton, {}, origin + QPoint(-3, 7));
+    QTest::mouseRelease(client, Qt::LeftButton, {}, origin + QPoint(-3, 7));
+    EXPECT_EQ(label("LbXo"), QStringLiteral("Xo -2"));
+    EXPECT_EQ(label("LbYo"), QStringLiteral("Yo 3"));
+    trigger("Zoom1");
+    EXPECT_EQ(image->size(), QSize(480, 480));
+}
+
+TEST(CanvasZoom, PixelsUnderThePointerAndSizes)
+{
+    const struct {
+        int zoom;
+        qreal ratio;
+        QPointF at;
+        QPoint pixel;
+    } rows[] = {
+        {1, 1, {5, 7}, {5, 7}},          {2, 1, {21, 31}, {10, 15}},      {2, 1, {-1, -0.5}, {-1, -1}},
+        {3, 1.5, {100, 1.9}, {50, 0}},   {2, 2, {50.4, 50.6}, {50, 50}}, {1, 1.25, {80, 79.9}, {100, 99}},
+        {1, 2, {10.25, 10.5}, {20, 21}},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ((CanvasZoom{r.zoom, r.ratio}.canvasPixel(r.at)), r.pixel) << r.zoom << " " << r.ratio;
+    EXPECT_EQ((CanvasZoom{2, 1}.scaled({580, 560})), QSize(1160, 1120));
+    EXPECT_EQ((CanvasZoom{2, 2}.scaled({580, 560})), QSize(580, 560));
+    EXPECT_EQ((CanvasZoom{1, 1.5}.scaled({580, 560})), QSize(387, 374));
+    const std::pair<qreal, int> defaults[] = {{1, 1}, {1.25, 1}, {1.5, 2}, {2, 2}, {2.5, 3}, {4, 3}};
+    for (const auto& [ratio, zoom] : defaults)
+        EXPECT_EQ(CanvasZoom::defaultFor(ratio), zoom) << ratio;
+}
+
+TEST_F(TForm2EditorTest, ZoomedWindowStaysOnItsScreen)
+{
+    trigger("Zoom3");
+    const QSize screen = form.screen()->availableGeometry().size();
+    EXPECT_EQ(form.outerSize(), QSize(1740, 1680).boundedTo(screen));
+    EXPECT_LE(form.width(), screen.width());
+    EXPECT_LE(form.height(), screen.height());
 }
 
 TEST_F(TForm2EditorTest, TextToolWritesTheTextBox)

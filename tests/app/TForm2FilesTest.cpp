@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileDialog>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -43,10 +45,16 @@ protected:
         });
     }
 
+    void SetUp() override
+    {
+        form.showNotice = [this](const std::string& message) { notices.push_back(message); };
+    }
+
     QTemporaryDir dir;
     DataStore store;
     TForm2 form{store};
     int dialogs = 0;
+    std::vector<std::string> notices;
 };
 
 TEST_F(TForm2Files, OpenedBitmapIsSavedBackWithoutADialog)
@@ -119,6 +127,9 @@ TEST_F(TForm2Files, SaveAsChoosesTheFormatByName)
         {"graph.jpg", "graph.jpg", "\xFF\xD8\xFF"},
         {"old.bmp.keep", "old.bmp.keep", "BM"},
         {"picture.png", "picture.png", "\xFF\xD8\xFF"},
+        {"graph.svg", "graph.svg", "<?xml"},
+        {"Graph.PDF", "Graph.PDF", "%PDF"},
+        {"old.bmp.svg", "old.bmp.svg", "BM"},
     };
     for (const auto& c : cases) {
         answerDialogs(path(c.typed));
@@ -126,6 +137,52 @@ TEST_F(TForm2Files, SaveAsChoosesTheFormatByName)
         EXPECT_EQ(fileStart(path(c.written), c.magic.size()), c.magic) << c.typed;
         EXPECT_EQ(form.state().imageFileName, upperAscii(path(c.written).toStdString())) << c.typed;
     }
+}
+
+// An SVG or PDF file holds the plot as shapes; the editor's drawings since
+// the plot come over it as pixels, and a picture with no plot behind it is
+// held as pixels alone. Both are told. With the SVG type chosen, a bare name
+// becomes an SVG file.
+TEST_F(TForm2Files, VectorFilesHoldThePlotAndSayWhatIsPixels)
+{
+    store.pointCount[1] = 3;
+    for (int i = 1; i <= 3; ++i) {
+        store.x(1, i) = i;
+        store.y(1, i) = 2 * i;
+    }
+    form.BnPlotstartClick();
+    // Saved with the SVG type chosen; the file's text.
+    auto saveAs = [&](const char* typed, const char* written) {
+        form.setFileChooser([&](QFileDialog& dialog) {
+            dialog.selectNameFilter(dialog.nameFilters().value(2));
+            return path(typed);
+        });
+        form.Saveas1Click();
+        QFile file(path(written));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << written;
+        return QString::fromUtf8(file.readAll());
+    };
+    const QString plot = saveAs("plot", "plot.svg");
+    EXPECT_TRUE(notices.empty());
+
+    form.BnLinieClick();
+    form.FormMouseDown(100, 100);
+    form.FormMouseUp(200, 150);
+    const QString drawn = saveAs("drawn.svg", "drawn.svg");
+    ASSERT_EQ(notices.size(), 1u);
+    EXPECT_NE(notices[0].find("drawn.svg"), std::string::npos) << notices[0];
+    EXPECT_NE(notices[0].find("over the plot"), std::string::npos) << notices[0];
+
+    form.BnclearClick();
+    const QString cleared = saveAs("cleared.svg", "cleared.svg");
+    ASSERT_EQ(notices.size(), 2u);
+    EXPECT_NE(notices[1].find("480 x 480"), std::string::npos) << notices[1];
+
+    const QRegularExpression image(QStringLiteral("<image "));
+    const QRegularExpression text(QStringLiteral("<text "));
+    EXPECT_TRUE(plot.contains(text) && !plot.contains(image));
+    EXPECT_TRUE(drawn.contains(text) && drawn.contains(image));
+    EXPECT_TRUE(!cleared.contains(text) && cleared.contains(image));
 }
 
 TEST_F(TForm2Files, PrintsTheImageOrNothingWhenCancelled)

@@ -140,6 +140,8 @@ TEST(ImageFile, FileTypeRule)
         {"plot.bmp", ImageFormat::Bmp},     {"PLOT.BMP", ImageFormat::Bmp},   {"a.Bmp.jpg", ImageFormat::Bmp},
         {"/x.bmp/photo", ImageFormat::Bmp}, {"photo.jpg", ImageFormat::Jpeg}, {"graph", ImageFormat::Jpeg},
         {"bmp", ImageFormat::Jpeg},         {"x.bm", ImageFormat::Jpeg},      {"x_bmp", ImageFormat::Jpeg},
+        {"graph.svg", ImageFormat::Svg},    {"GRAPH.PDF", ImageFormat::Pdf},  {"a.bmp.svg", ImageFormat::Bmp},
+        {"a.svg.pdf", ImageFormat::Svg},    {"a.Pdf.jpg", ImageFormat::Pdf},  {"svg", ImageFormat::Jpeg},
     };
     for (const auto& [name, format] : cases)
         EXPECT_EQ(imageFormatOf(name), format) << name;
@@ -198,6 +200,8 @@ TEST(ImageFile, MalformedFilesAreRefused)
         {"truncated.jpg", ImageFormat::Jpeg, "JPEG-Fehler #"},
         {"huge.jpg", ImageFormat::Jpeg, "The image "},
         {"missing.jpg", ImageFormat::Jpeg, "Datei kann nicht geöffnet werden"},
+        {"text.jpg", ImageFormat::Svg, KURVIX_TEST_FILES},
+        {"text.jpg", ImageFormat::Pdf, KURVIX_TEST_FILES},
     };
     for (const auto& c : cases) {
         try {

@@ -161,7 +161,7 @@ TEST(SymbolTable, SymbolsAndNumbersInOneColumn)
         const int row = rows[static_cast<size_t>(n)];
         EXPECT_NEAR(row, 66 + 17.5 * n, 1.0) << n;
         Canvas symbol(480, 480);
-        drawSymbolShape(symbol, 205, row, n, kBlack);
+        drawSymbolShape(symbol, CanvasPoint{205, row}, n, kBlack);
         EXPECT_TRUE(sameArea(drawn, symbol.image(), QRect(200, row - 5, 11, 11)))
             << "symbol " << n << " " << saveActual(drawn, QStringLiteral("symboltable"));
         const QString number = QString::number(n);

@@ -128,7 +128,7 @@ TEST(Symbols, StampedSymbolsPaintWhatTheirShapesPaint)
             Canvas reference(f.image());
             reference.pen = f.plot.canvas().pen;
             reference.moveTo(f.plot.canvas().penPos().x(), f.plot.canvas().penPos().y());
-            drawSymbolShape(reference, at.x(), at.y(), number, kRed);
+            drawSymbolShape(reference, CanvasPoint{at.x(), at.y()}, number, kRed);
             f.plot.drawSymbol(at.x(), at.y(), number);
             EXPECT_TRUE(f.image() == reference.image()) << number << " at " << at.x() << ", " << at.y();
             EXPECT_EQ(f.plot.canvas().penPos(), reference.penPos()) << number;
