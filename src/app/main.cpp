@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/KurvixApplication.h"
+#include "app/LaterWindows.h"
 #include "app/StartTrace.h"
 #include "app/TForm1.h"
-#include "app/TForm2.h"
 #include "data/DataStore.h"
-#include "help/TFormHilfe.h"
 
 
 int main(int argc, char** argv)
@@ -20,19 +19,18 @@ int main(int argc, char** argv)
     app.setQuitOnLastWindowClosed(false);
 
     DataStore store;
-    // The three windows live for the whole run, created in this order; the
-    // help and graphic windows are only shown and hidden.
+    // The three windows live for the whole run; the help and graphic windows
+    // are only shown and hidden, and come into being after the main window's
+    // first frame.
     TForm1 mainWindow(store, nullptr, nullptr);
-    TFormHilfe helpWindow;
-    TForm2 graphicWindow(store);
-    mainWindow.setHelpWindow(&helpWindow);
-    mainWindow.setGraphicWindow(&graphicWindow);
-    graphicWindow.addReplotSource(&mainWindow);
-    graphicWindow.addReplotSource(&helpWindow);
+    LaterWindows laterWindows(mainWindow, store);
     QObject::connect(&mainWindow, &TForm1::closed, &app, &QApplication::quit);
     starttrace::watchFirstPaint(&mainWindow, "main window");
     mainWindow.show();
-    if (!request.fileToOpen.empty())
+    if (!request.fileToOpen.empty()) {
+        // Opening a file also sets the graphic window's image names.
+        laterWindows.build();
         mainWindow.openDataFile(request.fileToOpen);
+    }
     return app.exec();
 }
