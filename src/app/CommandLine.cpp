@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/CommandLineSupport.h"
 #include "app/ScriptCommandLine.h"
 #include "cli/PlainModes.h"
 #include "data/DataStore.h"
@@ -9,51 +10,14 @@
 #include "commands/GridText.h"
 #include "commands/SettingsCommands.h"
 
-#include <QDir>
-
-#include <fontconfig/fontconfig.h>
-#include <QGuiApplication>
-
-#include <cerrno>
-#include <cstdio>
 #include <iostream>
 #include <thread>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace {
-
-constexpr int kFailure = 1;
-constexpr int kBadUsage = 2;
-
-
-int usage(const std::string& message)
-{
-    std::cerr << "kurvix: " << message << "\n\n" << usageText();
-    return kBadUsage;
-}
-
-// Ends the process once its output is committed. Tearing the application
-// object down would first load the whole font configuration just to release
-// it again, which takes longer than reading and plotting a full set.
-[[noreturn]] void endProcess(int status)
-{
-    std::cout.flush();
-    std::cerr.flush();
-    std::fflush(nullptr);
-    _exit(status);
-}
-
-int fail(const std::string& message)
-{
-    std::cerr << message << '\n';
-    return kFailure;
-}
 
 int plainMode(const PlainOutcome& outcome)
 {
-    return outcome.usageMistake.empty() ? outcome.status : usage(outcome.usageMistake);
+    return outcome.usageMistake.empty() ? outcome.status : badUsage(outcome.usageMistake);
 }
 
 int runExport(const std::vector<std::string>& args)
@@ -72,34 +36,17 @@ int runExport(const std::vector<std::string>& args)
         else if (arg == "--autoscale")
             autoscale = true;
         else if (arg.rfind("--", 0) == 0)
-            return usage("unknown option " + arg);
+            return badUsage("unknown option " + arg);
         else
             files.push_back(arg);
     }
     if (files.size() != 2)
-        return usage("--export needs an output image and a data file");
+        return badUsage("--export needs an output image and a data file");
     const std::string& out = files[0];
 
-    // Fonts and images need an application object; the offscreen platform
-    // needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        // Qt wants a private runtime folder; without one it warns on stderr,
-        // which is the channel for this mode's messages.
-        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/kurvix-runtime-" + QByteArray::number(getuid());
-        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
-            qputenv("XDG_RUNTIME_DIR", runtime);
-    }
-    // Loading the font configuration is the largest fixed cost of an export;
-    // it runs on a second core while the application starts and the data
-    // file is read, and is finished before the plot writes its first text.
-    std::thread fontWarmUp([] { FcInit(); });
-    static int argc = 1;
-    static char name[] = "kurvix";
-    static char* argv[] = {name, nullptr};
-    // Never destroyed: the process ends in endProcess() below.
-    new QGuiApplication(argc, argv);
+    // The font configuration loads while the data file is read; it is
+    // finished before the plot writes its first text.
+    std::thread fontWarmUp = startHeadlessGui();
 
     try {
         DataStore store;
@@ -119,7 +66,7 @@ int runExport(const std::vector<std::string>& args)
             commands::autoscale(ws);
         commands::exportPlot(ws, out, symbolTable ? commands::ExportDrawing::SymbolTable : commands::ExportDrawing::Plot);
     } catch (const KurvixError& e) {
-        endProcess(fail(e.what()));
+        endProcess(failWith(e.what()));
     }
     endProcess(0);
 }
@@ -181,7 +128,7 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
     } else if (mode == "--explain") {
         request.exitStatus = plainMode(runExplainMode(rest));
     } else if (mode.rfind("--", 0) == 0) {
-        request.exitStatus = usage("unknown option " + mode);
+        request.exitStatus = badUsage("unknown option " + mode);
     } else {
         // The windowed start: single-dash arguments belong to Qt (-platform
         // xcb, -geometry ...); the one other argument is the file to open.
@@ -191,7 +138,7 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
         std::vector<std::string> files;
         for (size_t i = 0; i < args.size(); ++i) {
             if (args[i].rfind("--", 0) == 0) {
-                request.exitStatus = usage("unknown option " + args[i]);
+                request.exitStatus = badUsage("unknown option " + args[i]);
                 return request;
             }
             if (args[i].size() > 1 && args[i][0] == '-') {
@@ -205,7 +152,7 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
             files.push_back(args[i]);
         }
         if (files.size() > 1)
-            request.exitStatus = usage("only one file can be opened at start");
+            request.exitStatus = badUsage("only one file can be opened at start");
         else if (!files.empty())
             request.fileToOpen = files[0];
     }

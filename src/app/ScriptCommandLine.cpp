@@ -1,6 +1,7 @@
 #include "app/ScriptCommandLine.h"
 
 #include "app/CommandLine.h"
+#include "app/CommandLineSupport.h"
 #include "commands/FileCommands.h"
 #include "commands/GridText.h"
 #include "commands/ListingCommands.h"
@@ -11,72 +12,16 @@
 #include "data/Messages.h"
 #include "data/Numbers.h"
 
-#include <QDir>
-#include <QGuiApplication>
-
-#include <fontconfig/fontconfig.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
 #include <optional>
-#include <thread>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr int kFailure = 1;
-constexpr int kBadUsage = 2;
-
-int usage(const std::string& message)
-{
-    std::cerr << "kurvix: " << message << "\n\n" << usageText();
-    return kBadUsage;
-}
-
-int fail(const std::string& message)
-{
-    std::cerr << message << '\n';
-    return kFailure;
-}
-
-// Fonts, images and PDF pages need an application object; the offscreen
-// platform needs no display, whatever platform the desktop session names.
-// Loading the font configuration, the largest fixed cost, runs beside the
-// application's start. The object is never destroyed: the process ends with
-// endProcess().
-void startHeadlessGui()
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
-        // Without a private runtime folder Qt warns on stderr, the channel
-        // of these modes' messages.
-        const QByteArray runtime = QDir::tempPath().toLocal8Bit() + "/kurvix-runtime-" + QByteArray::number(getuid());
-        if (mkdir(runtime.constData(), 0700) == 0 || errno == EEXIST)
-            qputenv("XDG_RUNTIME_DIR", runtime);
-    }
-    std::thread fontWarmUp([] { FcInit(); });
-    static int argc = 1;
-    static char name[] = "kurvix";
-    static char* argv[] = {name, nullptr};
-    new QGuiApplication(argc, argv);
-    fontWarmUp.join();
-}
-
-// Ends the process once its output is committed, without tearing the
-// application object down (which would load the whole font configuration
-// just to release it).
-[[noreturn]] void endProcess(int status)
-{
-    std::cout.flush();
-    std::cerr.flush();
-    std::fflush(nullptr);
-    _exit(status);
-}
 
 std::string readScriptFile(const std::string& path)
 {
@@ -130,16 +75,16 @@ int runScriptMode(const std::vector<std::string>& args)
         } else if (options && arg == "--jobs") {
             const std::optional<int> n = i + 1 < args.size() ? wholeNumber(args[++i]) : std::nullopt;
             if (!n || *n < 1)
-                return usage("--jobs needs a number of at least 1");
+                return badUsage("--jobs needs a number of at least 1");
             jobs = *n;
         } else if (options && arg.rfind("--", 0) == 0) {
-            return usage("unknown option " + arg);
+            return badUsage("unknown option " + arg);
         } else {
             names.push_back(arg);
         }
     }
     if (names.empty())
-        return usage("--run needs a script");
+        return badUsage("--run needs a script");
     const std::string scriptName = names.front();
     const std::vector<std::string> files(names.begin() + 1, names.end());
 
@@ -147,7 +92,7 @@ int runScriptMode(const std::vector<std::string>& args)
     try {
         text = scriptText(readScriptFile(scriptName));
     } catch (const KurvixError& e) {
-        return fail(e.what());
+        return failWith(e.what());
     }
     std::vector<ScriptProblem> problems;
     const Script script = parseScript(text, problems);
@@ -163,14 +108,14 @@ int runScriptMode(const std::vector<std::string>& args)
                   [](const ScriptProblem& a, const ScriptProblem& b) { return a.line < b.line; });
         for (const ScriptProblem& problem : problems)
             std::cerr << scriptName << ':' << problem.line << ": " << problem.text << '\n';
-        return kBadUsage;
+        return kBadUsageStatus;
     }
 
     const bool drawsOrPrints = std::any_of(script.lines.begin(), script.lines.end(), [](const ScriptLine& line) {
         return line.command == CommandId::Export || line.command == CommandId::Listing;
     });
     if (drawsOrPrints)
-        startHeadlessGui();
+        startHeadlessGui().join();
     keepLargeBlocksForReuse();
 
     bool anyFailed = false;
@@ -183,7 +128,7 @@ int runScriptMode(const std::vector<std::string>& args)
             std::cerr << " (" << files[index] << ')';
         std::cerr << std::endl;
     });
-    const int status = anyFailed ? kFailure : 0;
+    const int status = anyFailed ? kFailureStatus : 0;
     if (drawsOrPrints)
         endProcess(status);
     return status;
@@ -198,22 +143,22 @@ int runListingMode(const std::vector<std::string>& args)
         if (args[i] == "--set") {
             const std::optional<int> n = i + 1 < args.size() ? wholeNumber(args[++i]) : std::nullopt;
             if (!n || *n < kFirstSet || *n > kLastSet)
-                return usage("--set needs a set number 1 to 9");
+                return badUsage("--set needs a set number 1 to 9");
             set = *n;
         } else if (args[i] == "--pdf") {
             if (i + 1 >= args.size())
-                return usage("--pdf needs an output file");
+                return badUsage("--pdf needs an output file");
             pdf = args[++i];
         } else if (args[i].rfind("--", 0) == 0) {
-            return usage("unknown option " + args[i]);
+            return badUsage("unknown option " + args[i]);
         } else {
             files.push_back(args[i]);
         }
     }
     if (files.size() != 1)
-        return usage("--listing needs one data file");
+        return badUsage("--listing needs one data file");
     if (!pdf.empty())
-        startHeadlessGui();
+        startHeadlessGui().join();
 
     int status = 0;
     try {
@@ -231,7 +176,7 @@ int runListingMode(const std::vector<std::string>& args)
             commands::writeListing(ws, pdf, commands::ListingKind::Pdf, now);
         }
     } catch (const KurvixError& e) {
-        status = fail(e.what());
+        status = failWith(e.what());
     }
     if (!pdf.empty())
         endProcess(status);
