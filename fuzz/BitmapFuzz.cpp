@@ -30,6 +30,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzcheck::require(!image.isNull() && image.format() == QImage::Format_RGB32, "a loaded bitmap is no RGB32 picture");
     fuzzcheck::require(imageSizeAllowed(static_cast<uint64_t>(image.width()), static_cast<uint64_t>(image.height())),
                        "a loaded bitmap is beyond the size limit");
+    fuzzcheck::require(imageDensityAllowed(static_cast<uint64_t>(image.width()), static_cast<uint64_t>(image.height()), size),
+                       "a loaded bitmap claims more pixels than its size allows");
     // A loaded file has at least both headers; the size is in the second.
     fuzzcheck::require(size >= 26, "a bitmap shorter than its headers loaded");
     const bool core = le32(data + 14) == 12;

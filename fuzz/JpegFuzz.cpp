@@ -56,6 +56,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzzcheck::require(!image.isNull() && image.format() == QImage::Format_RGB32, "a loaded JPEG is no RGB32 picture");
     fuzzcheck::require(imageSizeAllowed(static_cast<uint64_t>(image.width()), static_cast<uint64_t>(image.height())),
                        "a loaded JPEG is beyond the size limit");
+    fuzzcheck::require(imageDensityAllowed(static_cast<uint64_t>(image.width()), static_cast<uint64_t>(image.height()), size),
+                       "a loaded JPEG claims more pixels than its size allows");
     const auto claimed = frameSize(data, size);
     fuzzcheck::require(claimed && claimed->first == image.width() && claimed->second == image.height(),
                        "a loaded JPEG has another size than its frame header states");

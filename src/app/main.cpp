@@ -5,9 +5,13 @@
 #include "data/DataStore.h"
 #include "help/TFormHilfe.h"
 
+#include <csignal>
 
 int main(int argc, char** argv)
 {
+    // Over a file-size limit a write then fails and the save says so, with
+    // the old file kept, instead of the process being killed part-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     const StartRequest request = runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (request.exitStatus)
         return *request.exitStatus;

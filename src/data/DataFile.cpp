@@ -190,6 +190,7 @@ void readPlainLines(DataStore& store, DataFileScanner& in, int set)
         const size_t firstSpace = line.find(' ');
         const size_t firstTab = line.find('\t');
         work.clear();
+        work.reserve(line.size()); // one allocation even for a line of 256 MB
         for (size_t k = 0; k < line.size(); ++k) {
             const char c = line[k];
             if (k == firstSpace || k == firstTab)

@@ -99,9 +99,9 @@ class RandomUse {
 public:
     explicit RandomUse(unsigned seed) : random_(seed)
     {
-        // The offscreen platform says so at every raise of a window.
+        // The offscreen platform says so at every raise and resize of a window.
         previousHandler_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
-            if (!text.contains(QStringLiteral("does not support raise")))
+            if (!text.startsWith(QStringLiteral("This plugin does not support")))
                 previousHandler_(type, context, text);
         });
         setFailureSink([this](const std::string& message) { failures_.push_back(message); });
@@ -162,6 +162,7 @@ public:
                 }
                 pick -= a.weight;
             }
+            lastChoice_ = QStringLiteral("-");
             const std::string done = action->name + std::string(" ") + action->perform();
             recent_.push_back(done);
             if (recent_.size() > 12)
@@ -233,6 +234,12 @@ private:
     }
 
     QString chooseFile(QFileDialog& dialog)
+    {
+        lastChoice_ = chooseFileName(dialog);
+        return lastChoice_;
+    }
+
+    QString chooseFileName(QFileDialog& dialog)
     {
         if (below(10) == 0)
             return {}; // cancelled
@@ -372,13 +379,17 @@ private:
             clickMain("Bnokclear");
             return what;
         });
-        add("open", 2, Refresh::Yes, [this] { main_.ffnen1Click(); return std::string(); });
+        add("open", 2, Refresh::Yes, [this] {
+            main_.ffnen1Click();
+            return lastChoice_.toStdString();
+        });
         add("open 2nd", 1, Refresh::Yes, [this] {
             main_.Open2nd1Click();
             const std::string set = setText();
             mainChild<QLineEdit>("Ed2nd")->setText(QString::fromStdString(set));
+            lastChoice_.clear();
             clickMain("Bn2ndok");
-            return set;
+            return set + " " + lastChoice_.toStdString();
         });
         add("save", 2, Refresh::No, [this] {
             main_.Speichernals1Click();
@@ -439,7 +450,10 @@ private:
     std::string check(const Action& action)
     {
         std::string problem = storecheck::invariantBreaks(store_);
-        if (action.refresh == Refresh::Yes && failuresSeen_ == failures_.size())
+        // A set display ran unless the action was stopped by a failure or a
+        // message, or its file dialog was cancelled.
+        if (action.refresh == Refresh::Yes && failuresSeen_ == failures_.size() && boxesSeen_ == boxes_.texts.size()
+            && !lastChoice_.isEmpty())
             problem += storecheck::sortBreaks(store_, store_.currentSet);
         for (size_t i = failuresSeen_; i < failures_.size(); ++i)
             if (!isProgramMessage(failures_[i]))
@@ -468,6 +482,7 @@ private:
     std::vector<QString> dataFiles_;
     std::vector<QString> imageFiles_;
     std::vector<QString> savedPaths_;
+    QString lastChoice_; // the file chosen in the last dialog, empty: cancelled
     std::vector<std::string> failures_;
     size_t failuresSeen_ = 0;
     size_t boxesSeen_ = 0;
