@@ -35,8 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A loaded file has at least both headers; the size is in the second.
     fuzzcheck::require(size >= 26, "a bitmap shorter than its headers loaded");
     const bool core = le32(data + 14) == 12;
-    const int64_t width = core ? le16(data + 18) : static_cast<int32_t>(le32(data + 18));
-    const int64_t height = core ? le16(data + 20) : static_cast<int32_t>(le32(data + 22));
+    // Signed in the longer header (a negative height is a top-down picture).
+    const int64_t width = core ? int64_t{le16(data + 18)} : int64_t{static_cast<int32_t>(le32(data + 18))};
+    const int64_t height = core ? int64_t{le16(data + 20)} : int64_t{static_cast<int32_t>(le32(data + 22))};
     fuzzcheck::require(image.width() == width && image.height() == std::llabs(height),
                        "a loaded bitmap has another size than its header states");
 
