@@ -57,7 +57,7 @@ inline std::string sortBreaks(const DataStore& store, int s)
             break;
         }
     if (n > 0 && (store.minYIndex[i] < 1 || store.minYIndex[i] > n || store.maxYIndex[i] < 1 || store.maxYIndex[i] > n))
-        why << "extremes[" << s << "] ";
+        why << "extremes[" << s << "]=(" << store.minYIndex[i] << "," << store.maxYIndex[i] << ") of " << n << ' ';
     return why.str();
 }
 
