@@ -14,7 +14,7 @@ SECONDS ?= 60
 SOAK_ACTIONS ?= 1000000
 LAUNCHER = $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: all deps configure build run test bench install uninstall package clean \
+.PHONY: all deps configure build run test bench bench-script install uninstall package clean \
         test-sanitize fuzz fuzz-run soak
 
 all: build
@@ -67,6 +67,10 @@ uninstall:
 
 package: build
 	cd $(BUILD) && cpack -G DEB
+
+# `kurvix --run` over 200 files beside 200 `kurvix --export` processes.
+bench-script: build
+	bench/script-run.sh $(BUILD)/kurvix
 
 clean:
 	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

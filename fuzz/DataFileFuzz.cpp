@@ -61,7 +61,7 @@ void checkRoundTrip(const DataStore& store)
     static DataStore back;
     back = store;
     back.loadTargetSet = 1;
-    const bool read = fuzzcheck::attempt([&] { readDataBytes(back, written, "back.kwt"); });
+    const bool read = fuzzcheck::attempt([&] { readDataFileBytes(back, written, "back.kwt"); });
     fuzzcheck::require(read, "a written KWT file does not read back");
     for (int s = kFirstSet; s <= kLastSet; ++s) {
         const auto i = static_cast<size_t>(s);
@@ -84,7 +84,7 @@ void checkRoundTrip(const DataStore& store)
     static DataStore plain;
     plain = fresh;
     plain.loadTargetSet = 1;
-    fuzzcheck::require(fuzzcheck::attempt([&] { readDataBytes(plain, asciiFileBytes(store), "back.asc"); }),
+    fuzzcheck::require(fuzzcheck::attempt([&] { readDataFileBytes(plain, asciiFileBytes(store), "back.asc"); }),
                        "a written ASCII file does not read back");
     int readBack = 0;
     for (int s = kFirstSet; s <= kLastSet; ++s)
@@ -107,7 +107,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static DataStore store;
     store = start;
     store.loadTargetSet = static_cast<uint8_t>(target);
-    if (fuzzcheck::attempt([&] { readDataBytes(store, bytes, kNames[kind]); })) {
+    if (fuzzcheck::attempt([&] { readDataFileBytes(store, bytes, kNames[kind]); })) {
         checkRead(store);
         checkRoundTrip(store);
     } else {

@@ -1,13 +1,16 @@
 #include "app/CommandLine.h"
 
+#include "app/ScriptCommandLine.h"
 #include "data/DataFile.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "data/Numbers.h"
+#include "data/ReadExplain.h"
 #include "data/VectorState.h"
 #include "commands/ExportCommands.h"
 #include "commands/GridText.h"
+#include "commands/SettingsCommands.h"
 
 #include <QDir>
 
@@ -92,10 +95,44 @@ int runConvert(const std::vector<std::string>& args)
     return 0;
 }
 
+// The report of how FILE is read, on standard output; a read that fails is
+// reported there too, then its message goes to standard error (status 1).
+int runExplain(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    std::string into = "1";
+    for (size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--into") {
+            if (i + 1 >= args.size())
+                return usage("--into needs a set number");
+            into = args[++i];
+        } else if (args[i].rfind("--", 0) == 0) {
+            return usage("unknown option " + args[i]);
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 1)
+        return usage("--explain needs one data file");
+    try {
+        const int set = toInteger(into);
+        if (set < kFirstSet || set > kLastSet)
+            throw KurvixError(std::string(Messages::SecondFileSetRange));
+        clearUpperVectorState();
+        const ReadExplanation report = explainDataFile(files[0], set);
+        std::cout << report.text;
+        if (!report.failure.empty())
+            return fail(report.failure);
+    } catch (const KurvixError& e) {
+        return fail(e.what());
+    }
+    return 0;
+}
+
 int runExport(const std::vector<std::string>& args)
 {
     std::vector<std::string> files;
-    bool noDate = false, noFileName = false, grid = false, symbolTable = false;
+    bool noDate = false, noFileName = false, grid = false, symbolTable = false, autoscale = false;
     for (const std::string& arg : args) {
         if (arg == "--no-date")
             noDate = true;
@@ -105,6 +142,8 @@ int runExport(const std::vector<std::string>& args)
             grid = true;
         else if (arg == "--symbol-table")
             symbolTable = true;
+        else if (arg == "--autoscale")
+            autoscale = true;
         else if (arg.rfind("--", 0) == 0)
             return usage("unknown option " + arg);
         else
@@ -149,6 +188,8 @@ int runExport(const std::vector<std::string>& args)
         store.plot.plotWithGrid = grid;
         GridText rows;
         Workspace ws(store, rows);
+        if (autoscale)
+            commands::autoscale(ws);
         commands::exportPlot(ws, out, symbolTable ? commands::ExportDrawing::SymbolTable : commands::ExportDrawing::Plot);
     } catch (const KurvixError& e) {
         endProcess(fail(e.what()));
@@ -167,18 +208,25 @@ std::string usageText()
            "      Read IN (into set N onward, as Open 2nd file does; default 1) and write\n"
            "      OUT: a KWT file when the upper-cased name contains .KWT, else X;Y lines.\n"
            "  kurvix --export OUT FILE [--no-date] [--no-filename] [--grid] [--symbol-table]\n"
+           "                 [--autoscale]\n"
            "      Read FILE, plot it and write the image to OUT: a bitmap when the name\n"
            "      contains .bmp, PNG when it contains .png, else a JPEG file.\n"
            "      --no-date      leave out date and time\n"
            "      --no-filename  leave out the file name\n"
            "      --grid         plot with grid lines\n"
            "      --symbol-table draw the table of symbols instead of the plot\n"
+           "      --autoscale    axis ranges from the data first, as Options / Autoscale axes\n"
+           + scriptUsageText() +
+           "  kurvix --explain FILE [--into N]\n"
+           "      Show line by line how FILE is read (into set N onward; default 1): what\n"
+           "      each line gives and the notes that explain surprises, then a summary.\n"
            "  kurvix --help\n"
            "      Show this text.\n"
            "  kurvix --version\n"
            "      Show the version.\n"
            "Outputs are written under exactly the name given. A failure prints its\n"
-           "message and exits with status 1; bad usage exits with status 2.\n";
+           "message and exits with status 1; bad usage exits with status 2.\n"
+           + scriptCommandsText();
 }
 
 StartRequest runCommandLine(const std::vector<std::string>& args)
@@ -198,6 +246,12 @@ StartRequest runCommandLine(const std::vector<std::string>& args)
         request.exitStatus = runConvert(rest);
     } else if (mode == "--export") {
         request.exitStatus = runExport(rest);
+    } else if (mode == "--run") {
+        request.exitStatus = runScriptMode(rest);
+    } else if (mode == "--listing") {
+        request.exitStatus = runListingMode(rest);
+    } else if (mode == "--explain") {
+        request.exitStatus = runExplain(rest);
     } else if (mode.rfind("--", 0) == 0) {
         request.exitStatus = usage("unknown option " + mode);
     } else {

@@ -5,6 +5,9 @@
 // exit without opening one (no display is needed):
 //   --convert IN OUT [--into N]   read IN, write OUT in the layout its name chooses
 //   --export OUT FILE [options]   plot FILE and write the canvas as BMP, PNG or JPEG
+//   --run SCRIPT [FILE ...]       run a command script over files (ScriptCommandLine.h)
+//   --listing FILE [options]      the data listing of a set, as text or PDF
+//   --explain FILE [--into N]     print how FILE is read, line by line
 //   --help                        list the options
 //   --version                     print the program's version
 // A failure prints the message the message box would show on standard error

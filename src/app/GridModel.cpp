@@ -39,7 +39,7 @@ void GridModel::setGridRowCount(int rowsWithHeader)
 
 void GridModel::setCellText(int column, int row, std::string_view text)
 {
-    if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount() || text_.dataText(column, row) == text)
+    if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount() || text_.cellText(column, row) == text)
         return;
     text_.setCellText(column, row, text);
     const QModelIndex i = index(row - 1, column);

@@ -11,9 +11,11 @@
 //
 // TForm1.cpp: construction, set display and settings; TForm1Grid.cpp: the
 // data grid's keys; TForm1Ops.cpp: the operation buttons and the input box;
-// TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data".
+// TForm1Files.cpp: files and closing; TForm1Print.cpp: "&Print data";
+// TForm1Record.cpp: recording the commands as a script.
 
 #include "app/TForm2.h"
+#include "commands/SettingsCommands.h"
 #include "commands/Workspace.h"
 #include "data/DataStore.h"
 
@@ -21,6 +23,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -28,16 +31,22 @@
 #include <string>
 
 class ClickPanel;
+class Following;
+class UndoHistory;
 class GridDelegate;
+class ScriptRecorder;
 class GridModel;
 class QAction;
 class QCheckBox;
 class QFileDialog;
+class QFile;
 class QPrinter;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -67,6 +76,7 @@ public:
 
     DataStore& store() { return store_; }
     Workspace& workspace() { return *ws_; }
+    UndoHistory& history() { return *history_; }
     GridModel& gridModel() { return *gridModel_; }
     QTableView* grid() { return SGDATEN; }
 
@@ -104,13 +114,41 @@ public:
     void Symbole1Click();
     void Hilfe1Click();
     void Info1Click();
+    // Edit / "&Undo", "&Redo" and Options / "&Autoscale axes".
+    void Undo1Click();
+    void Redo1Click();
+    void Autoscale1Click();
     // "&Print data" (TForm1Print.cpp): the listing of the current set on the
     // default printer, without a dialog.
     void Drucken1Click();
+    // Options / "Record commands..." (TForm1Record.cpp): asks for a script
+    // file and appends to it, from then on, the script line of every command
+    // carried out here; "Stop recording" ends it. The menu offers the one
+    // that applies.
+    void Recordcommands1Click();
+    void Stoprecording1Click();
+    bool isRecording() const { return recorder_ != nullptr; }
     // Test hook: prepares the printer instead of the default one (to print
     // into a PDF file).
     void setPrinterSetup(std::function<void(QPrinter&)> setup) { printerSetup_ = std::move(setup); }
     void ffnen1Click();
+    // File / "&Follow file...", "Stop following" and "How the file was
+    // read..." (TForm1Follow.cpp); Edit / "Copy set as text" and "Paste
+    // data", and files dropped on the window (TForm1Transfer.cpp).
+    void Followfile1Click();
+    void Stopfollowing1Click();
+    void Howthefilewasread1Click();
+    void Copysetastext1Click();
+    void Pastedata1Click();
+    // Follows `path` as File / "&Follow file..." does after its dialog.
+    // Returns whether the read succeeded.
+    bool followDataFile(const QString& path);
+    // One look at the file followed, as the file watcher and the timer do.
+    void followTick();
+    Following& following();
+    // The first of the files as File / "&Open" reads it, with Ctrl into the
+    // current set as "Open 2nd file" does; more than one file: a message.
+    void openDroppedFiles(const QStringList& paths, Qt::KeyboardModifiers modifiers);
     void Open2nd1Click();
     void Bn2ndokClick();
     void Speichernals1Click();
@@ -164,9 +202,18 @@ private:
     void createOperationBoxes(QWidget* client);
     void createSecondFileBox(QWidget* client);
     void createMenu();
+    void createEditMenu(QMenuBar* bar);
+    void showEditMenuState();
+    void takeUndoStep(Outcome (*step)(Workspace&));
+    void paintPlotSwitches();
+    void fieldChanged(commands::Field field, const QLineEdit* edit);
     void connectHandlers();
     void connectOperations();
     void keepGridCellOnRefresh();
+    void connectRecording();
+    void showRecordingState();
+    void recordLine(const std::string& line);
+    void stopRecording();
 
     void colourDisplay();
     void showOutcome(const Outcome& outcome);
@@ -176,6 +223,10 @@ private:
     QFileDialog& openDialog();
     QFileDialog& saveDialog();
     void fitFrameToOuterSize();
+    void createFollowing();
+    void acceptDroppedFiles();
+    void requestFollowLook();
+    void showFollowState();
 
     void EdXachseChange();
     void EdXvonChange();
@@ -191,9 +242,16 @@ private:
     DataStore& store_;
     GridModel* gridModel_ = nullptr;
     std::unique_ptr<Workspace> ws_;
+    std::unique_ptr<UndoHistory> history_;
+    // The keys of an undo or redo chord are still coming up in the grid:
+    // their releases must not read the grid (see SGDATENKeyUp).
+    bool undoChordInGrid_ = false;
     QPointer<TForm2> graphicWindow_;
     QPointer<QWidget> helpWindow_;
     FileChooser chooseFile_;
+    std::unique_ptr<ScriptRecorder> recorder_;
+    std::unique_ptr<QFile> recordFile_;
+    QFileDialog* RecordDialog = nullptr;
     std::function<void(QPrinter&)> printerSetup_;
     QColor shownColour_{Qt::black};
     QString saveFileName_;
@@ -201,6 +259,12 @@ private:
     bool frameFitted_ = false;
     int keptCellRow_ = -1;
     int keptCellColumn_ = -1;
+    // The file read last and the set it was read into, for the report.
+    QString lastReadPath_;
+    int lastReadSet_ = kFirstSet;
+    // Following a file: the watch, its timers and the report window.
+    struct FollowWatch;
+    std::unique_ptr<FollowWatch> follow_;
 
     GridDelegate* gridDelegate_ = nullptr;
     QFileDialog* OpenDialog1 = nullptr;
@@ -285,14 +349,26 @@ private:
     QPushButton* Button2 = nullptr;
     QPushButton* Bnokclear = nullptr;
 
-    // Menu items.
+    // Menus and menu items.
+    QMenu* Edit1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+    QAction* Autoscale1 = nullptr;
     QAction* ffnen1 = nullptr;
     QAction* Open2nd1 = nullptr;
+    QAction* Followfile1 = nullptr;
+    QAction* Stopfollowing1 = nullptr;
+    QAction* Howthefilewasread1 = nullptr;
+    QAction* Autoscalewhilefollowing1 = nullptr;
+    QAction* Copysetastext1 = nullptr;
+    QAction* Pastedata1 = nullptr;
     QAction* Speichernals1 = nullptr;
     QAction* Drucken1 = nullptr;
     QAction* Beenden1 = nullptr;
     QAction* Symbole1 = nullptr;
     QAction* Grid1 = nullptr;
+    QAction* Recordcommands1 = nullptr;
+    QAction* Stoprecording1 = nullptr;
     QAction* Hilfe1 = nullptr;
     QAction* Info1 = nullptr;
 };

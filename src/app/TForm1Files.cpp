@@ -101,6 +101,8 @@ bool TForm1::openDataFile(const std::string& path)
 void TForm1::afterRead(const QString& path, const Outcome& outcome)
 {
     saveFileName_ = QFile::decodeName(QByteArray::fromStdString(store_.currentFileName));
+    lastReadPath_ = path;
+    lastReadSet_ = store_.loadTargetSet;
     // Both dialogs open where the file came from; names given without a
     // directory then refer to it.
     dialogDirectory_ = QFileInfo(path).absolutePath();
@@ -140,6 +142,7 @@ void TForm1::closeEvent(QCloseEvent* event)
         store_.unsavedChanges = false;
     }
     event->accept();
+    Stopfollowing1Click();
     // The other windows may still be shown; closing this one ends the run.
     emit closed();
 }

@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "commands/SetDisplay.h"
 #include "commands/SettingsCommands.h"
+#include "commands/UndoHistory.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -40,6 +41,18 @@ void TForm1::SGDATENKeyDown(int key)
 
 void TForm1::SGDATENKeyUp(const QKeyEvent& event)
 {
+    // After an undo the grid shows the kept points rounded to their shown
+    // decimals; reading the grid on the releases of the undo keys themselves
+    // would store those rounded values as a new step and lose the redo.
+    if (undoChordInGrid_) {
+        const int key = event.key();
+        const bool modifier = key == Qt::Key_Control || key == Qt::Key_Shift || key == Qt::Key_Alt
+            || key == Qt::Key_Meta || key == Qt::Key_AltGr;
+        const bool chordKey = (key == Qt::Key_Z || key == Qt::Key_Y) && (event.modifiers() & Qt::ControlModifier);
+        if (modifier || chordKey)
+            return;
+        undoChordInGrid_ = false;
+    }
     bool typed = false;
     const QString text = event.text();
     if (text.size() == 1) {
@@ -52,6 +65,9 @@ void TForm1::SGDATENKeyUp(const QKeyEvent& event)
             || key == Qt::Key_Period;
     }
     gridDelegate_->syncEditorText(*gridModel_);
+    // All keystrokes in one cell while it is edited are one undo step.
+    if (gridDelegate_->openEditor())
+        history_->typingInto(CommandId::GridTyping);
     commands::gridTyping(*ws_, typed ? commands::GridKey::Typed : commands::GridKey::Other);
 }
 

@@ -282,9 +282,15 @@ void TForm2::showFromProgramWindow()
 
 void TForm2::BnPlotstartClick()
 {
-    guarded(this, [this] { plot_->plotCommand(); });
+    replot();
+}
+
+bool TForm2::replot()
+{
+    const bool plotted = guarded(this, [this] { plot_->plotCommand(); });
     refreshImage();
     syncFromState();
+    return plotted;
 }
 
 void TForm2::BnclearClick()

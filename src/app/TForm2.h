@@ -60,6 +60,12 @@ public:
     void setFileChooser(FileChooser chooser);
     void setPrintChooser(PrintChooser chooser);
 
+    // The plot command, as "Plot" runs it; returns whether it succeeded
+    // (its failure is reported).
+    bool replot();
+    // Opens an image file as "&Open Image" does after its dialog.
+    void openImage(const QString& path);
+
     // The handlers of the window's own controls, callable from tests.
     void BnPlotstartClick();
     void BnclearClick();

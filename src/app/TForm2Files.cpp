@@ -3,6 +3,7 @@
 
 #include "app/ErrorReport.h"
 #include "app/Dialogs.h"
+#include "app/FileDrop.h"
 #include "app/FileFilter.h"
 #include "app/TForm2Controls.h"
 #include "app/TForm2.h"
@@ -82,6 +83,21 @@ void TForm2::wireFileMenu()
     };
     for (const auto& [action, handler] : items)
         connectGuarded(action, &QAction::triggered, this, handler);
+
+    // A bitmap or JPEG file dropped on the window opens as "&Open Image"
+    // opens it; other files are not taken.
+    new FileDrop(
+        this,
+        [](const QStringList& paths) {
+            const QString name = paths.front().toLower();
+            return name.endsWith(QLatin1String(".bmp")) || name.endsWith(QLatin1String(".jpg"))
+                || name.endsWith(QLatin1String(".jpeg"));
+        },
+        [this](const QStringList& paths, Qt::KeyboardModifiers) {
+            openImage(paths.front());
+            if (paths.size() > 1)
+                showMessage(this, Messages::message(Messages::OnlyFirstFileOpened, {std::to_string(paths.size())}));
+        });
 }
 
 QFileDialog& TForm2::imageDialog(QFileDialog::AcceptMode mode)
@@ -105,8 +121,12 @@ void TForm2::Open1Click()
     if (!state_.imageOpenName.empty())
         dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(state_.imageOpenName)));
     const QString chosen = files_->chooseFile(dialog);
-    if (chosen.isEmpty())
-        return;
+    if (!chosen.isEmpty())
+        openImage(chosen);
+}
+
+void TForm2::openImage(const QString& chosen)
+{
     // A file chosen as it is opens as it is, also without an extension.
     const QString path = QFileInfo::exists(chosen) ? chosen : withDefaultExtension(chosen);
     files_->imagePath = fileSystemName(path);

@@ -49,6 +49,12 @@ constexpr std::array kCommands{
     CommandInfo{CommandId::Point, "point", "Data", "Data"},
     CommandInfo{CommandId::GridTyping, "", "Data", "Data"},
     CommandInfo{CommandId::Export, "export", "Save as ...", "Export"},
+    CommandInfo{CommandId::Undo, "undo", "&Undo", "Undo"},
+    CommandInfo{CommandId::Redo, "redo", "&Redo", "Redo"},
+    CommandInfo{CommandId::Autoscale, "autoscale", "&Autoscale axes", "Autoscale"},
+    CommandInfo{CommandId::Listing, "listing", "&Print data", "Listing"},
+    CommandInfo{CommandId::Follow, "", "&Follow file...", "Follow file"},
+    CommandInfo{CommandId::PasteData, "", "Paste data", "Paste data"},
 };
 
 bool sameWord(std::string_view a, std::string_view b)

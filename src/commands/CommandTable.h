@@ -19,7 +19,9 @@ enum class CommandId {
     Calculate, Slope, Copy, Insert, Exchange, AddCurve, Filter,
     Smooth, Derivative, Integral, Swap, Remove, Thin,
     Point, GridTyping,
-    Export,
+    Export, Listing,
+    Undo, Redo, Autoscale,
+    Follow, PasteData,
 };
 
 struct CommandInfo {

@@ -44,11 +44,10 @@ Outcome openSecondFile(Workspace& ws, std::string_view setText, const std::strin
 Outcome saveFile(Workspace& ws, const std::string& path, SaveNaming naming)
 {
     return run(ws, CommandId::Save, {path}, [&] {
-        if (naming == SaveNaming::Exact)
-            writeDataFileExactly(ws.store, path);
-        else
-            writeDataFile(ws.store, path);
-        return Outcome::done();
+        Outcome outcome;
+        outcome.writtenPath =
+            naming == SaveNaming::Exact ? writeDataFileExactly(ws.store, path) : writeDataFile(ws.store, path);
+        return outcome;
     });
 }
 

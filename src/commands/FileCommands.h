@@ -31,7 +31,8 @@ enum class SaveNaming {
     Exact,
 };
 // Writes the store as KWT (the upper-cased name contains ".KWT") or ASCII.
-// currentFileName becomes the upper-cased name of the file written.
+// currentFileName becomes the upper-cased name of the file written;
+// Outcome.writtenPath is the path it was written under.
 Outcome saveFile(Workspace& ws, const std::string& path, SaveNaming naming);
 
 } // namespace commands

@@ -42,22 +42,30 @@ std::string GridText::cellText(int column, int row) const
         return {};
     if (row == 0)
         return header_[column];
-    const Row& r = rows_[static_cast<size_t>(row - 1)];
+    const auto r = static_cast<size_t>(row - 1);
+    const Row& cells = rows_[r];
     if (column == 0)
-        return r.numbered ? std::to_string(row) : std::string();
-    return column == 1 ? r.x : r.y;
+        return cells.numbered ? std::to_string(row) : std::string();
+    if (cells.shown)
+        return formatShown(column == 1 ? shownX_[r] : shownY_[r], 5);
+    return column == 1 ? cells.x : cells.y;
 }
 
-const std::string& GridText::dataText(int column, int row) const
+void GridText::formatRow(size_t r)
 {
-    const Row& r = rows_[static_cast<size_t>(row - 1)];
-    return column == 1 ? r.x : r.y;
+    Row& row = rows_[r];
+    if (!row.shown)
+        return;
+    row.x = formatShown(shownX_[r], 5);
+    row.y = formatShown(shownY_[r], 5);
+    row.shown = false;
 }
 
 void GridText::setCellText(int column, int row, std::string_view text)
 {
     if (column < 1 || column >= kColumns || row < 1 || row >= gridRowCount())
         return;
+    formatRow(static_cast<size_t>(row - 1));
     Row& r = rows_[static_cast<size_t>(row - 1)];
     (column == 1 ? r.x : r.y).assign(text);
 }
@@ -73,15 +81,17 @@ void GridText::showPoints(const double* xs, const double* ys, int n)
     n = std::max(n, 0);
     header_[0] = "[" + std::to_string(n) + "]";
     rows_.resize(static_cast<size_t>(n + kEmptyRowsBelow));
+    shownX_.assign(xs, xs + n);
+    shownY_.assign(ys, ys + n);
     for (int r = 0; r < n; ++r) {
         Row& row = rows_[static_cast<size_t>(r)];
         row.numbered = true;
-        row.x = formatShown(xs[r], 5);
-        row.y = formatShown(ys[r], 5);
+        row.shown = true;
     }
     for (size_t r = static_cast<size_t>(n); r < rows_.size(); ++r) {
         rows_[r].x.clear();
         rows_[r].y.clear();
+        rows_[r].shown = false;
     }
 }
 
@@ -89,7 +99,9 @@ int GridText::readPoints(double* xs, double* ys, int capacity)
 {
     int k = 0;
     numberedNewRows_ = false;
-    for (Row& row : rows_) {
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        formatRow(r);
+        Row& row = rows_[r];
         numberedNewRows_ |= !row.numbered;
         row.numbered = true;
         if (k >= capacity)

@@ -29,6 +29,8 @@ struct Outcome {
     std::string statusText;
     // After a file read: the name the image open dialog proposes.
     std::string imageOpenName;
+    // After a save: the file written, named as it was created.
+    std::string writtenPath;
 
     static Outcome done() { return {}; }
     static Outcome refused() { return of(OutcomeKind::Refused, {}); }

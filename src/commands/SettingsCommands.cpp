@@ -3,6 +3,7 @@
 #include "commands/SetDisplay.h"
 #include "data/Cp1252.h"
 #include "data/Numbers.h"
+#include "ops/Autoscale.h"
 
 #include <algorithm>
 #include <string>
@@ -10,6 +11,15 @@
 namespace commands {
 
 namespace {
+
+std::string_view onOff(bool on) { return on ? "on" : "off"; }
+
+uint8_t& currentOf(std::array<uint8_t, kSetSlots>& table, const DataStore& store)
+{
+    return table[static_cast<size_t>(store.currentSet)];
+}
+
+} // namespace
 
 CommandId fieldCommand(Field field)
 {
@@ -25,15 +35,6 @@ CommandId fieldCommand(Field field)
     }
     return CommandId::XLabel;
 }
-
-std::string_view onOff(bool on) { return on ? "on" : "off"; }
-
-uint8_t& currentOf(std::array<uint8_t, kSetSlots>& table, const DataStore& store)
-{
-    return table[static_cast<size_t>(store.currentSet)];
-}
-
-} // namespace
 
 Outcome setField(Workspace& ws, Field field, std::string_view text)
 {
@@ -190,6 +191,18 @@ Outcome setColour(Workspace& ws, std::string_view codeText)
     });
 }
 
+Outcome autoscale(Workspace& ws)
+{
+    return run(ws, CommandId::Autoscale, {}, [&] {
+        if (!autoscaleAxes(ws.store))
+            return Outcome::refused();
+        showCurrentSet(ws);
+        Outcome outcome;
+        outcome.setShown = true;
+        return outcome;
+    });
+}
+
 void startUp(Workspace& ws)
 {
     ws.store.resetPlotDefaults();
@@ -229,3 +242,4 @@ Outcome gridTyping(Workspace& ws, GridKey key)
 }
 
 } // namespace commands
+

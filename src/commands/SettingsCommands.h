@@ -13,6 +13,9 @@ namespace commands {
 // The edit fields of the X and Y axis boxes.
 enum class Field { XLabel, XFrom, XTo, Heading, Comment, YLabel, YFrom, YTo };
 
+// The command a field's changes run as (its undo label).
+CommandId fieldCommand(Field field);
+
 // A field's text into its store field, as on every change of the field:
 // labels, heading and comment cut to their limits; range fields take the
 // value parseNumber yields, valid or not (0 while a number is half typed).
@@ -51,6 +54,11 @@ Outcome symbolUp(Workspace& ws);
 Outcome nextColour(Workspace& ws);
 Outcome setSymbol(Workspace& ws, std::string_view numberText);
 Outcome setColour(Workspace& ws, std::string_view codeText);
+
+// Options / "&Autoscale axes": the axis ranges from the data as
+// autoscaleAxes (ops/Autoscale.h) chooses them, then the set display.
+// Refused, changing nothing, when no set holds a point.
+Outcome autoscale(Workspace& ws);
 
 // The program's start-up state after the store's own: the plot defaults,
 // date/time and file name shown, set 1 displayed.

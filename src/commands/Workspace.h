@@ -28,6 +28,8 @@ struct SetDisplay {
     std::string minX, maxX, minY, maxY;
 };
 
+class UndoHistory;
+
 // Hears every command before and after it runs, with the arguments as given.
 // A command that fails is reported finished with a Failed outcome before its
 // exception goes on. Commands do not run other commands inside them, so the
@@ -48,6 +50,8 @@ struct Workspace {
     SetDisplay display; // written by every set display
     // Told of every command, in this order (undo, the script recorder).
     std::vector<CommandObserver*> observers;
+    // The undo history among the observers, if any (commands/UndoHistory.h).
+    UndoHistory* history = nullptr;
 };
 
 namespace commands {

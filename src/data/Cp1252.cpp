@@ -103,3 +103,21 @@ std::string utf8FromCp1252(std::string_view bytes)
     }
     return out;
 }
+
+bool isUtf8(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        const size_t length = c < 0x80 ? 1 : (c >= 0xC2 && c <= 0xDF) ? 2 : (c >= 0xE0 && c <= 0xEF) ? 3
+                                         : (c >= 0xF0 && c <= 0xF4)   ? 4
+                                                                      : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}

@@ -11,3 +11,6 @@ std::string cp1252FromUtf8(std::string_view utf8);
 
 // Windows-1252 to UTF-8; the five unassigned bytes map to the C1 controls.
 std::string utf8FromCp1252(std::string_view bytes);
+
+// Whether bytes are well-formed UTF-8 (plain ASCII is).
+bool isUtf8(std::string_view text);

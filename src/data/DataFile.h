@@ -26,7 +26,7 @@ ReadOutcome readDataFile(DataStore& store, const std::string& path);
 
 // readDataFile on bytes already in memory: `path` decides the kind and names
 // the file in messages and in the store, as if the bytes had been read from it.
-ReadOutcome readDataBytes(DataStore& store, std::string_view bytes, const std::string& path);
+ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path);
 
 // The bytes writeDataFile puts into a KWT file and into an ASCII file.
 std::string kwtFileBytes(const DataStore& store);

@@ -52,8 +52,8 @@ bool plainDecimal(std::string_view token, double& value)
 
 } // namespace
 
-DataFileScanner::DataFileScanner(std::string_view bytes, std::string fileName)
-    : bytes_(bytes), fileName_(std::move(fileName))
+DataFileScanner::DataFileScanner(std::string_view bytes, std::string fileName, size_t start, int line)
+    : bytes_(bytes), fileName_(std::move(fileName)), pos_(start), line_(line), tokenLine_(line)
 {
 }
 
@@ -91,7 +91,9 @@ std::string_view DataFileScanner::readLine()
     return text;
 }
 
-double DataFileScanner::readNumberLine()
+// Both readers of a number line share this body, inlined into each: the
+// plain value is the hot path of every KWT read.
+[[gnu::always_inline]] inline NumberToken DataFileScanner::scanNumberToken()
 {
     const size_t n = bytes_.size();
     while (pos_ < n && isSeparator(bytes_[pos_])) {
@@ -102,7 +104,7 @@ double DataFileScanner::readNumberLine()
     }
     tokenLine_ = line_;
     if (pos_ >= n)
-        return 0;
+        return {};
 
     // The whole token, however long: the writer puts out numbers of any
     // length (1e70 has 71 digits before the point) and they must read back.
@@ -110,14 +112,24 @@ double DataFileScanner::readNumberLine()
     while (pos_ < n && !isSeparator(bytes_[pos_]))
         ++pos_;
     const std::string_view token = bytes_.substr(start, pos_ - start);
-    readLine(); // the rest of the number's line
+    const std::string_view rest = readLine(); // the rest of the number's line
 
     double fast = 0;
     if (plainDecimal(token, fast))
-        return fast;
+        return {fast, token, rest};
     const ParsedNumber number = parseNumber(token);
     if (!number.ok)
         throw InputError(Messages::message(Messages::InvalidNumericInputAt, {fileName_, std::to_string(tokenLine_)}),
                          fileName_, tokenLine_);
-    return number.value;
+    return {number.value, token, rest};
+}
+
+double DataFileScanner::readNumberLine()
+{
+    return scanNumberToken().value;
+}
+
+NumberToken DataFileScanner::readNumberToken()
+{
+    return scanNumberToken();
 }

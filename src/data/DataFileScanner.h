@@ -8,11 +8,22 @@
 #include <string>
 #include <string_view>
 
+// A number line as the scanner took it: the value, the token it was read
+// from (empty at the end of the data) and the rest of the token's line,
+// which is skipped.
+struct NumberToken {
+    double value = 0;
+    std::string_view token;
+    std::string_view rest;
+};
+
 class DataFileScanner {
 public:
     // Views `bytes`, which must outlive the scanner; `fileName` names the
-    // file in the messages of the errors thrown.
-    DataFileScanner(std::string_view bytes, std::string fileName);
+    // file in the messages of the errors thrown. Scanning starts at byte
+    // `start`, which is the beginning of line `line` (a reader that goes on
+    // where an earlier one stopped).
+    DataFileScanner(std::string_view bytes, std::string fileName, size_t start = 0, int line = 1);
 
     // True when every byte has been consumed.
     bool atEnd() const { return pos_ >= bytes_.size(); }
@@ -34,6 +45,11 @@ public:
     // value is 0. A token that is not a number throws InputError naming the
     // file and the token's line.
     double readNumberLine();
+    // The same, with the token and the rest of its line.
+    NumberToken readNumberToken();
+
+    // Byte offset of the current position.
+    size_t position() const { return pos_; }
 
     // Line of the current position, from 1.
     int line() const { return line_; }
@@ -47,6 +63,7 @@ public:
 private:
     // Consumes the line end at pos_, if there is one.
     void skipLineEnd();
+    NumberToken scanNumberToken();
 
     std::string_view bytes_;
     std::string fileName_;

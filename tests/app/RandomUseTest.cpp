@@ -25,6 +25,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
@@ -126,11 +127,11 @@ public:
         for (const char* name : {"THREE.KWT", "THREE_LF.KWT", "SAMPLE.VXN", "messung.csv", "expected/SMALL.KWT",
                                  "expected/SMALL.ASC", "malformed/comma_number.kwt", "malformed/count_10001.kwt",
                                  "malformed/truncated_points.kwt", "malformed/garbage.txt", "malformed/huge_count.kwt"})
-            dataFiles_.push_back(QStringLiteral(KURVIX_TEST_FILES "/") + QString::fromLatin1(name));
+            dataFiles_.push_back(copied(QStringLiteral(KURVIX_TEST_FILES "/") + QString::fromLatin1(name)));
         for (const char* name : {"solarzelle.kwt", "wetterstation.csv", "pendel.vxn"})
-            dataFiles_.push_back(QStringLiteral(KURVIX_EXAMPLES "/") + QString::fromLatin1(name));
+            dataFiles_.push_back(copied(QStringLiteral(KURVIX_EXAMPLES "/") + QString::fromLatin1(name)));
         for (const char* name : {"garbage.bmp", "truncated.jpg", "huge.bmp", "text.jpg"})
-            imageFiles_.push_back(QStringLiteral(KURVIX_TEST_FILES "/images/") + QString::fromLatin1(name));
+            imageFiles_.push_back(copied(QStringLiteral(KURVIX_TEST_FILES "/images/") + QString::fromLatin1(name)));
         addActions();
         main_.show();
         main_.activateWindow();
@@ -232,6 +233,15 @@ private:
         if (f.back() != 'L' && f.back() != '^' && f.back() != 'R')
             f += numberText();
         return coin() ? f : std::string(1, static_cast<char>(std::tolower(f[0]))) + f.substr(1);
+    }
+
+    // The fixtures are opened from copies: a failed image open keeps the
+    // file's name, and the next Save writes the canvas there.
+    QString copied(const QString& fixture)
+    {
+        const QString copy = folder_.filePath(QStringLiteral("in_") + QFileInfo(fixture).fileName());
+        QFile::copy(fixture, copy);
+        return copy;
     }
 
     QString chooseFile(QFileDialog& dialog)

@@ -116,6 +116,26 @@ TEST(Symbols, SetWithoutColourKeepsTheColourItStartedWith)
     EXPECT_EQ(rgbAt(f.image(), 20, 30 + 3), blue & 0xffffff);
 }
 
+// Symbols are stamped from one drawing of each: at the image's edges and
+// over other ink they paint what drawing the shape there paints, and leave
+// the pen where the shape leaves it.
+TEST(Symbols, StampedSymbolsPaintWhatTheirShapesPaint)
+{
+    for (int number = 0; number <= 14; ++number) {
+        for (const QPoint at : {QPoint(0, 0), QPoint(-3, 200), QPoint(479, 478), QPoint(240, 1), QPoint(100, 100)}) {
+            SymbolFixture f;
+            f.plot.drawSymbol(at.x() + 1, at.y() + 2, (number + 5) % 15);
+            Canvas reference(f.image());
+            reference.pen = f.plot.canvas().pen;
+            reference.moveTo(f.plot.canvas().penPos().x(), f.plot.canvas().penPos().y());
+            drawSymbolShape(reference, at.x(), at.y(), number, kRed);
+            f.plot.drawSymbol(at.x(), at.y(), number);
+            EXPECT_TRUE(f.image() == reference.image()) << number << " at " << at.x() << ", " << at.y();
+            EXPECT_EQ(f.plot.canvas().penPos(), reference.penPos()) << number;
+        }
+    }
+}
+
 TEST(Symbols, PlotSymbolAtDrawsOnlyInsideTheRanges)
 {
     struct Row {
