@@ -46,10 +46,11 @@ fuzz: deps
 	    -DKURVIX_FUZZ=ON -DKURVIX_TESTS=OFF -DKURVIX_BENCH=OFF $(LAUNCHER) >/dev/null
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
 
-# Each target for SECONDS seconds, one after the other, on a working corpus
-# in the fuzz build folder that starts from the seeds in fuzz/corpus.
+# Each target for SECONDS seconds, one after the other (PARALLEL=1: all at
+# once), on a working corpus in the fuzz build folder that starts from the
+# seeds in fuzz/corpus.
 fuzz-run: fuzz
-	@sh fuzz/run-all $(FUZZ_BUILD) $(SECONDS)
+	@PARALLEL=$(PARALLEL) sh fuzz/run-all $(FUZZ_BUILD) $(SECONDS)
 
 # The random-use test at length: SOAK_ACTIONS actions (seed: SOAK_SEED).
 soak: build

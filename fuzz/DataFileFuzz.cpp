@@ -4,6 +4,7 @@
 // and leaves the store byte for byte as it was.
 
 #include "FuzzCheck.h"
+#include "FuzzStores.h"
 #include "support/StoreChecks.h"
 
 #include "data/DataFile.h"
@@ -12,35 +13,6 @@
 #include <string_view>
 
 namespace {
-
-// Differs from the start-up state wherever a read could write, so a change
-// made by a failed read shows.
-const DataStore& startStore()
-{
-    static const DataStore store = [] {
-        DataStore s;
-        s.plot.heading = "Alt";
-        s.plot.comment = "Kommentar";
-        s.plot.xFrom = -1;
-        for (int set = kFirstSet; set <= kLastSet; ++set) {
-            const auto i = static_cast<size_t>(set);
-            s.yLabel[i] = "Alt " + std::to_string(set);
-            s.yTo[i] = set;
-            s.symbolNumber[i] = static_cast<uint8_t>(20 + set);
-            s.drawFlags[i] = static_cast<uint8_t>(set);
-            s.pointCount[i] = 2;
-            s.x(set, 1) = -set;
-            s.x(set, 2) = set;
-            s.y(set, 2) = 1;
-            s.sortSet(set);
-        }
-        s.currentSet = 4;
-        s.unsavedChanges = true;
-        s.currentFileName = "VORHER.KWT";
-        return s;
-    }();
-    return store;
-}
 
 constexpr const char* kNames[] = {"fuzz.kwt", "fuzz.txt", "fuzz.vxn"};
 
@@ -103,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const int target = 1 + (data[0] / 3) % 9;
     const std::string_view bytes(reinterpret_cast<const char*>(data + 1), size - 1);
 
-    const DataStore& start = startStore();
+    const DataStore& start = fuzzstore::busyStore();
     static DataStore store;
     store = start;
     store.loadTargetSet = static_cast<uint8_t>(target);

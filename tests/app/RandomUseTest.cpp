@@ -4,6 +4,11 @@
 // action and those before it, so it can be replayed:
 //   KURVIX_RANDOM_SEED=s KURVIX_RANDOM_ACTIONS=n test_app --gtest_filter='RandomUse.*'
 //
+// Every K actions (K from 1 to 200, drawn anew each time) the steps taken
+// in them are undone through Edit / "&Undo", which must give back the state
+// of K actions before exactly, and redone through "&Redo" back to the state
+// before the undoing.
+//
 // A new command joins the run as one row of the action table (and, where it
 // keeps something to compare, one more check).
 
@@ -13,6 +18,8 @@
 #include "app/GridModel.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
+#include "commands/TextCommands.h"
+#include "commands/UndoHistory.h"
 #include "data/DataStore.h"
 #include "data/Messages.h"
 #include "editor/GraphicEditor.h"
@@ -23,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,6 +47,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <deque>
+#include <fstream>
 #include <functional>
 #include <map>
 #include <random>
@@ -132,14 +141,18 @@ public:
             dataFiles_.push_back(copied(QStringLiteral(KURVIX_EXAMPLES "/") + QString::fromLatin1(name)));
         for (const char* name : {"garbage.bmp", "truncated.jpg", "huge.bmp", "text.jpg"})
             imageFiles_.push_back(copied(QStringLiteral(KURVIX_TEST_FILES "/images/") + QString::fromLatin1(name)));
+        followed_ = folder_.filePath(QStringLiteral("folge.csv"));
+        std::ofstream(followed_.toStdString(), std::ios::binary) << "Zeit;Wert\r\n0;1\r\n";
         addActions();
         main_.show();
         main_.activateWindow();
         (void)QTest::qWaitForWindowActive(&main_);
+        startWindow();
     }
 
     ~RandomUse()
     {
+        dropWindowHistory();
         store_.unsavedChanges = false; // no close query on the way out
         qApp->removeEventFilter(&boxes_);
         setFailureSink(nullptr);
@@ -165,12 +178,23 @@ public:
             }
             lastChoice_ = QStringLiteral("-");
             noRefresh_ = false;
+            // Choosing a set is no step, but its display writes the rounded
+            // axis ends back: a window ends before it and begins after it.
+            const bool choosesSet = std::string_view(action->name) == "step";
+            if (choosesSet && sinceCheckpoint_ > 0)
+                if (std::string problem = undoWindow(); !problem.empty())
+                    return "seed " + std::to_string(seed) + ", before action " + std::to_string(step) + ": " + problem;
             const std::string done = action->name + std::string(" ") + action->perform();
+            if (choosesSet)
+                startWindow();
             recent_.push_back(done);
             if (recent_.size() > 12)
                 recent_.pop_front();
             QApplication::processEvents();
-            const std::string problem = check(*action);
+            std::string problem = check(*action);
+            ++sinceCheckpoint_;
+            if (problem.empty() && windowEnds())
+                problem = undoWindow();
             if (!problem.empty()) {
                 std::ostringstream report;
                 report << "seed " << seed << ", action " << step << " (" << done << "): " << problem
@@ -180,11 +204,17 @@ public:
                 return report.str();
             }
             ++counts_[action->name];
+            if (count > 100000 && (step + 1) % 100000 == 0) {
+                std::printf("%ld actions\n", step + 1);
+                std::fflush(stdout);
+            }
         }
         return {};
     }
 
     const std::map<std::string, long>& counts() const { return counts_; }
+    long windowsChecked() const { return windowsChecked_; }
+    long stepsUndone() const { return stepsUndone_; }
 
 private:
     enum class Refresh { No, Yes }; // whether the action ends with a set display
@@ -256,7 +286,7 @@ private:
             return {}; // cancelled
         const bool image = dialog.nameFilters().join(QString()).contains(QStringLiteral("JPEG"));
         if (dialog.acceptMode() == QFileDialog::AcceptOpen)
-            return pickOf(image ? imageFiles_ : dataFiles_);
+            return !image && below(3) == 0 ? followed_ : pickOf(image ? imageFiles_ : dataFiles_);
         static const std::vector<QString> dataNames = {QStringLiteral("daten.kwt"), QStringLiteral("DATEN2.KWT"),
                                                        QStringLiteral("punkte.asc"), QStringLiteral("ohne")};
         static const std::vector<QString> imageNames = {QStringLiteral("bild.bmp"), QStringLiteral("bild.jpg"),
@@ -330,6 +360,109 @@ private:
         const char* name = pickOf(shown);
         clickGraphic(name);
         return name;
+    }
+
+    // Lines a writer appends to the followed file: pairs, X alone, text,
+    // sometimes a line cut short that a later append completes.
+    std::string appendLines()
+    {
+        std::string out;
+        for (int k = 1 + below(6); k > 0; --k) {
+            switch (below(6)) {
+            case 0: out += "Messung " + std::to_string(below(100)); break;
+            case 1: out += numberText(); break;
+            case 2: out += numberText() + "\t" + numberText(); break;
+            default: out += numberText() + ";" + numberText(); break;
+            }
+            out += below(4) == 0 ? "\n" : "\r\n";
+        }
+        if (below(4) == 0)
+            out += numberText(); // no line end yet
+        return out;
+    }
+
+    // Text on the clipboard as a user might paste it: the current set as
+    // text, spreadsheet columns, or something that is no data at all.
+    std::string clipboardText()
+    {
+        switch (below(4)) {
+        case 0: main_.Copysetastext1Click(); return "the set";
+        case 1: QApplication::clipboard()->setText(QStringLiteral("Notiz ohne Zahlen")); return "no data";
+        default: {
+            std::string text = coin() ? "X\tY\r\n" : "";
+            for (int k = below(30); k >= 0; --k)
+                text += numberText() + "\t" + numberText() + "\r\n";
+            QApplication::clipboard()->setText(QString::fromStdString(text));
+            return std::to_string(text.size()) + " bytes";
+        }
+        }
+    }
+
+    // No cell editor open: a closing editor would type one more step.
+    void settle()
+    {
+        main_.setFocus();
+        QApplication::processEvents();
+    }
+
+    // Each window gets a history of its own, attached as the window attaches
+    // its own, so that every step it holds was taken in the window and the
+    // oldest is never dropped: the count of steps to undo is exact.
+    void dropWindowHistory()
+    {
+        Workspace& ws = main_.workspace();
+        std::erase(ws.observers, history_.get());
+        ws.history = &main_.history();
+        history_.reset();
+    }
+
+    void startWindow()
+    {
+        settle();
+        if (history_)
+            dropWindowHistory();
+        history_ = std::make_unique<UndoHistory>();
+        commands::attachHistory(main_.workspace(), *history_);
+        checkpoint_ = store_;
+        window_ = 1 + below(200);
+        sinceCheckpoint_ = 0;
+        savedInWindow_ = false;
+    }
+
+    // The window ends after its actions, or earlier when its history is
+    // close to full.
+    bool windowEnds() const
+    {
+        return sinceCheckpoint_ >= window_ || history_->undoSteps() + 10 >= UndoHistory::kDefaultDepth;
+    }
+
+    // Undoes every step taken since the checkpoint through Edit / "&Undo"
+    // and compares with the checkpoint, then redoes them through "&Redo" and
+    // compares with the state before the undoing.
+    std::string undoWindow()
+    {
+        settle();
+        const DataStore end = store_;
+        const size_t steps = history_->undoSteps();
+        for (size_t k = 0; k < steps; ++k)
+            main_.Undo1Click();
+        // A save is no step: a step keeps the file name of its time, which
+        // a save in the window may have changed since the checkpoint.
+        if (savedInWindow_)
+            checkpoint_.currentFileName = store_.currentFileName;
+        std::string problem = storecheck::stepDifference(store_, checkpoint_);
+        if (!problem.empty())
+            return "undoing " + std::to_string(steps) + " steps of " + std::to_string(sinceCheckpoint_)
+                + " actions: " + problem;
+        for (size_t k = 0; k < steps; ++k)
+            main_.Redo1Click();
+        problem = storecheck::stepDifference(store_, end);
+        if (!problem.empty())
+            return "redoing " + std::to_string(steps) + " steps: " + problem;
+        ++windowsChecked_;
+        stepsUndone_ += static_cast<long>(steps);
+        startWindow();
+        return {};
     }
 
     void addActions()
@@ -408,9 +541,29 @@ private:
         });
         add("save", 2, Refresh::No, [this] {
             main_.Speichernals1Click();
+            savedInWindow_ = true;
             return savedPaths_.empty() ? std::string() : savedPaths_.back().toStdString();
         });
         add("plot", 3, Refresh::No, [this] { clickMain("BnPlotstart"); return std::string(); });
+        add("autoscale", 2, Refresh::No, [this] { main_.Autoscale1Click(); return std::string(); });
+        add("paste", 2, Refresh::No, [this] {
+            const std::string what = clipboardText();
+            main_.Pastedata1Click();
+            return what;
+        });
+        add("follow", 1, Refresh::No, [this] {
+            main_.Followfile1Click();
+            return lastChoice_.toStdString();
+        });
+        add("append", 3, Refresh::No, [this] {
+            const std::string lines = below(15) == 0 ? "Zeit;Wert\n" : appendLines();
+            // Now and then the writer starts the file anew.
+            const auto mode = lines.front() == 'Z' ? std::ios::binary : std::ios::binary | std::ios::app;
+            std::ofstream(followed_.toStdString(), mode) << lines;
+            main_.followTick();
+            return std::to_string(lines.size()) + " bytes";
+        });
+        add("stop following", 1, Refresh::No, [this] { main_.Stopfollowing1Click(); return std::string(); });
         add("symbols", 1, Refresh::No, [this] { main_.Symbole1Click(); return std::string(); });
 
         // The graphic window.
@@ -504,6 +657,16 @@ private:
     size_t boxesSeen_ = 0;
     std::deque<std::string> recent_;
     std::map<std::string, long> counts_;
+    QString followed_; // the file a writer appends to
+    // The undo window: the state at its start, the history's steps then, and
+    // how many actions it spans.
+    std::unique_ptr<UndoHistory> history_;
+    DataStore checkpoint_;
+    int window_ = 0;
+    int sinceCheckpoint_ = 0;
+    bool savedInWindow_ = false;
+    long windowsChecked_ = 0;
+    long stepsUndone_ = 0;
 };
 
 // In `make test` a run of a few thousand actions; `make soak` sets the count.
@@ -519,7 +682,8 @@ TEST(RandomUse, WindowsStaySaneUnderRandomActions)
     std::ostringstream summary;
     for (const auto& [name, n] : use.counts())
         summary << name << " " << n << ", ";
-    std::printf("seed %u: %ld actions in %.1f s: %s\n", seed, count, seconds, summary.str().c_str());
+    std::printf("seed %u: %ld actions in %.1f s, %ld undo windows, %ld steps undone and redone: %s\n", seed, count,
+                seconds, use.windowsChecked(), use.stepsUndone(), summary.str().c_str());
 }
 
 } // namespace

@@ -66,8 +66,26 @@ inline bool sameBytes(const std::vector<double>& a, const std::vector<double>& b
     return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
 }
 
+// The points of sets 1..9 byte for byte, up to their counts.
+inline std::string pointDifference(const DataStore& a, const DataStore& b)
+{
+    std::ostringstream why;
+    for (int s = kFirstSet; s <= kLastSet; ++s) {
+        const auto i = static_cast<size_t>(s);
+        const auto n = static_cast<size_t>(a.pointCount[i] > 0 ? a.pointCount[i] : 0);
+        if (a.pointCount[i] != b.pointCount[i] || std::memcmp(a.xs(s), b.xs(s), n * sizeof(double)) != 0
+            || std::memcmp(a.ys(s), b.ys(s), n * sizeof(double)) != 0)
+            why << "points of set " << s << ' ';
+    }
+    return why.str();
+}
+
+// Whether difference() compares the whole value arrays or only the points
+// the counts hold (a place past the count is no state the user can see).
+enum class Values { AllBytes, Points };
+
 // Every field of two stores, values byte for byte (so -0 and 0 differ).
-inline std::string difference(const DataStore& a, const DataStore& b)
+inline std::string difference(const DataStore& a, const DataStore& b, Values values = Values::AllBytes)
 {
     std::ostringstream why;
     for (size_t s = 0; s < kSetSlots; ++s) {
@@ -84,17 +102,43 @@ inline std::string difference(const DataStore& a, const DataStore& b)
         if (a.minYIndex[s] != b.minYIndex[s] || a.maxYIndex[s] != b.maxYIndex[s])
             why << "extremes[" << s << "] ";
     }
-    if (!sameBytes(a.xValues, b.xValues) || !sameBytes(a.yValues, b.yValues))
+    if (values == Values::AllBytes ? !sameBytes(a.xValues, b.xValues) || !sameBytes(a.yValues, b.yValues)
+                                   : !pointDifference(a, b).empty())
         why << "values ";
     if (a.plot.xLabel != b.plot.xLabel || std::memcmp(&a.plot.xFrom, &b.plot.xFrom, sizeof(double)) != 0
         || std::memcmp(&a.plot.xTo, &b.plot.xTo, sizeof(double)) != 0 || a.plot.heading != b.plot.heading
         || a.plot.comment != b.plot.comment || a.plot.showDateTime != b.plot.showDateTime
         || a.plot.showFileName != b.plot.showFileName || a.plot.plotWithGrid != b.plot.plotWithGrid)
         why << "plot ";
-    if (a.currentSet != b.currentSet || a.unsavedChanges != b.unsavedChanges
-        || a.currentFileName != b.currentFileName || a.loadTargetSet != b.loadTargetSet)
+    if (a.currentSet != b.currentSet || a.unsavedChanges != b.unsavedChanges)
         why << "state ";
+    if (a.currentFileName != b.currentFileName)
+        why << "file name '" << a.currentFileName << "' vs '" << b.currentFileName << "' ";
+    if (a.loadTargetSet != b.loadTargetSet)
+        why << "read target " << int{a.loadTargetSet} << " vs " << int{b.loadTargetSet} << ' ';
     return why.str();
+}
+
+// What an undo or redo step restores: difference() but for the unsaved
+// flag, which undo and redo set, the current set, whose choice is no step,
+// the read target, which every read sets before it begins, the scratch set 0,
+// and the extreme positions, which the display of a set computes afresh
+// from its points whether a step or the choice of a set shows it.
+inline std::string stepDifference(const DataStore& a, DataStore b)
+{
+    b.unsavedChanges = a.unsavedChanges;
+    b.currentSet = a.currentSet;
+    b.loadTargetSet = a.loadTargetSet;
+    b.pointCount[0] = a.pointCount[0];
+    b.yLabel[0] = a.yLabel[0];
+    b.yFrom[0] = a.yFrom[0];
+    b.yTo[0] = a.yTo[0];
+    b.drawFlags[0] = a.drawFlags[0];
+    b.symbolNumber[0] = a.symbolNumber[0];
+    b.setColour[0] = a.setColour[0];
+    b.minYIndex = a.minYIndex;
+    b.maxYIndex = a.maxYIndex;
+    return difference(a, b, Values::Points);
 }
 
 } // namespace storecheck
