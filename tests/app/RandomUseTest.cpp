@@ -184,7 +184,13 @@ public:
             if (choosesSet && sinceCheckpoint_ > 0)
                 if (std::string problem = undoWindow(); !problem.empty())
                     return "seed " + std::to_string(seed) + ", before action " + std::to_string(step) + ": " + problem;
+            const std::string nameBefore = store_.currentFileName;
+            const size_t stepsBefore = history_->undoSteps();
             const std::string done = action->name + std::string(" ") + action->perform();
+            // A save, or a read that left the data as they were, names the
+            // file without a step.
+            if (store_.currentFileName != nameBefore && history_->undoSteps() == stepsBefore)
+                namedWithoutStep_ = true;
             if (choosesSet)
                 startWindow();
             recent_.push_back(done);
@@ -204,8 +210,9 @@ public:
                 return report.str();
             }
             ++counts_[action->name];
-            if (count > 100000 && (step + 1) % 100000 == 0) {
-                std::printf("%ld actions\n", step + 1);
+            // A long run says how far it got, so a stopped one still tells.
+            if (count > 100000 && (step + 1) % 10000 == 0) {
+                std::printf("%ld actions, %ld undo windows\n", step + 1, windowsChecked_);
                 std::fflush(stdout);
             }
         }
@@ -426,7 +433,7 @@ private:
         checkpoint_ = store_;
         window_ = 1 + below(200);
         sinceCheckpoint_ = 0;
-        savedInWindow_ = false;
+        namedWithoutStep_ = false;
     }
 
     // The window ends after its actions, or earlier when its history is
@@ -446,9 +453,9 @@ private:
         const size_t steps = history_->undoSteps();
         for (size_t k = 0; k < steps; ++k)
             main_.Undo1Click();
-        // A save is no step: a step keeps the file name of its time, which
-        // a save in the window may have changed since the checkpoint.
-        if (savedInWindow_)
+        // A step keeps the file name of its time, which an action that took
+        // no step may have changed since the checkpoint.
+        if (namedWithoutStep_)
             checkpoint_.currentFileName = store_.currentFileName;
         std::string problem = storecheck::stepDifference(store_, checkpoint_);
         if (!problem.empty())
@@ -541,7 +548,6 @@ private:
         });
         add("save", 2, Refresh::No, [this] {
             main_.Speichernals1Click();
-            savedInWindow_ = true;
             return savedPaths_.empty() ? std::string() : savedPaths_.back().toStdString();
         });
         add("plot", 3, Refresh::No, [this] { clickMain("BnPlotstart"); return std::string(); });
@@ -664,7 +670,7 @@ private:
     DataStore checkpoint_;
     int window_ = 0;
     int sinceCheckpoint_ = 0;
-    bool savedInWindow_ = false;
+    bool namedWithoutStep_ = false;
     long windowsChecked_ = 0;
     long stepsUndone_ = 0;
 };
