@@ -173,8 +173,9 @@ TEST_F(HostileLimits, DataFilesOfHugeLinesAndCounts)
             EXPECT_EQ(store.pointCount[1], c.points);
         }
         // The file in memory, a copy of its longest line with blanks taken
-        // out, and one of a number's text for the conversion.
-        EXPECT_LE(cost.peakGrowthMb, 3 * kMb + 32);
+        // out, and one of a number's text for the conversion; the rest is
+        // the stores and, in a sanitizer build, its own bookkeeping.
+        EXPECT_LE(cost.peakGrowthMb, 3 * kMb + 48);
         EXPECT_LT(cost.seconds, 60.0);
     }
 }
