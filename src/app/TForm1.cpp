@@ -125,6 +125,11 @@ TForm1::TForm1(DataStore& store, TForm2* graphicWindow, QWidget* helpWindow, QWi
 TForm1::~TForm1()
 {
     stopRecording();
+    // The child widgets go only after the members: a focused one that goes
+    // then moves the focus, and the handlers of the application's focus
+    // signal and of the grid's editor would seal a history already gone.
+    QObject::disconnect(qApp, nullptr, this, nullptr);
+    QObject::disconnect(gridDelegate_, nullptr, this, nullptr);
 }
 
 void TForm1::FormCreate()

@@ -5,10 +5,14 @@
 #include "app/TForm1.h"
 #include "data/DataStore.h"
 
+#include <csignal>
 
 int main(int argc, char** argv)
 {
     starttrace::begin();
+    // Over a file-size limit a write then fails and the save says so, with
+    // the old file kept, instead of the process being killed part-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     const StartRequest request = runCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     if (request.exitStatus)
         return *request.exitStatus;

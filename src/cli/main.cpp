@@ -5,6 +5,7 @@
 #include "cli/PlainModes.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -34,6 +35,9 @@ std::string backendPath()
 
 int main(int argc, char** argv)
 {
+    // Over a file-size limit a write then fails and the save says so, with
+    // the old file kept, instead of the process being killed part-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc >= 2) {
         const std::string mode = argv[1];
         const std::vector<std::string> rest(argv + 2, argv + argc);

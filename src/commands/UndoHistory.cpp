@@ -80,7 +80,9 @@ bool same(const RegressionResult& a, const RegressionResult& b)
 
 bool samePoints(const double* a, const double* b, int n)
 {
-    return std::memcmp(a, b, static_cast<size_t>(n) * sizeof(double)) == 0;
+    // An empty vector's data() may be null, which memcmp must not get even
+    // for no bytes.
+    return n <= 0 || std::memcmp(a, b, static_cast<size_t>(n) * sizeof(double)) == 0;
 }
 
 bool samePoints(const std::vector<double>& kept, const double* values, int n)

@@ -113,7 +113,8 @@ void replaceFileAtomically(const std::string& target, std::string_view bytes)
 
     // A file without a name first: killed before it is complete, the save
     // leaves nothing behind.
-    int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+    // It is named later through /proc, so only where /proc is there.
+    int fd = ::access("/proc/self/fd", X_OK) == 0 ? ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode) : -1;
     const bool unnamed = fd >= 0;
     std::string temporary;
     if (!unnamed) {
@@ -134,12 +135,14 @@ void replaceFileAtomically(const std::string& target, std::string_view bytes)
         failWith(pattern, target, error);
     };
     if (exists) {
-        ::fchmod(fd, mode); // the umask must not narrow the old file's mode
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Only allowed where the user may give the file away; the group
             // alone may still be possible.
             (void)::fchown(fd, static_cast<uid_t>(-1), old.st_gid);
         }
+        // After the owner, whose change clears the set-id bits; and the
+        // umask must not narrow the old file's mode.
+        ::fchmod(fd, mode);
     }
     if (const int error = writeAll(fd, bytes))
         abandon(Messages::CannotWriteFile, error);

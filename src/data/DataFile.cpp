@@ -42,7 +42,9 @@ int totalPoints(const DataStore& store)
     return total;
 }
 
-std::string kwtBytes(const DataStore& store)
+} // namespace
+
+std::string kwtFileBytes(const DataStore& store)
 {
     std::string out;
     out.reserve(1024 + 9 * 128 + static_cast<size_t>(totalPoints(store)) * 36);
@@ -68,7 +70,7 @@ std::string kwtBytes(const DataStore& store)
     return out;
 }
 
-std::string asciiBytes(const DataStore& store)
+std::string asciiFileBytes(const DataStore& store)
 {
     std::string out;
     out.reserve(64 + static_cast<size_t>(totalPoints(store)) * 26);
@@ -85,6 +87,8 @@ std::string asciiBytes(const DataStore& store)
     }
     return out;
 }
+
+namespace {
 
 enum class SaveName { UpperCaseNew, Exact };
 
@@ -105,12 +109,18 @@ std::string saveTarget(const std::string& path, SaveName naming)
 
 ReadOutcome readDataFile(DataStore& store, const std::string& path)
 {
-    const std::string bytes = readFileBytes(path);
+    return readDataFileBytes(store, readFileBytes(path), path);
+}
+
+ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path)
+{
     const int firstSet = std::max<int>(store.loadTargetSet, kFirstSet);
 
     // Read into a copy and take it only when the whole file was read, so a
-    // failure leaves no half-read set behind.
-    DataStore scratch = store;
+    // failure leaves no half-read set behind. The copy is kept between reads:
+    // its value arrays would otherwise cost more than reading a small file.
+    thread_local DataStore scratch;
+    scratch = store;
     readDataBytes(scratch, bytes, path, firstSet);
     finishDataRead(scratch, path);
     store = scratch; // copy assignment keeps the store's value buffers in place
@@ -123,7 +133,7 @@ std::string writeNamed(DataStore& store, const std::string& path, SaveName namin
 {
     const std::string target = saveTarget(path, naming);
     const bool kwt = upperAscii(path).find(".KWT") != std::string::npos;
-    const std::string bytes = kwt ? kwtBytes(store) : asciiBytes(store);
+    const std::string bytes = kwt ? kwtFileBytes(store) : asciiFileBytes(store);
     replaceFileAtomically(target, bytes);
     store.unsavedChanges = false;
     // The plot and the listing show the same name whichever way the file

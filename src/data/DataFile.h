@@ -6,6 +6,7 @@
 #include "data/DataStore.h"
 
 #include <string>
+#include <string_view>
 
 struct ReadOutcome {
     // The name the graphic window's image open dialog proposes after this
@@ -22,6 +23,14 @@ struct ReadOutcome {
 // 0 reads like 1, above 9 a KWT file gives only its plot-wide lines and a
 // plain file no points).
 ReadOutcome readDataFile(DataStore& store, const std::string& path);
+
+// readDataFile on bytes already in memory: `path` decides the kind and names
+// the file in messages and in the store, as if the bytes had been read from it.
+ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path);
+
+// The bytes writeDataFile puts into a KWT file and into an ASCII file.
+std::string kwtFileBytes(const DataStore& store);
+std::string asciiFileBytes(const DataStore& store);
 
 // Writes the store to `path` as KWT (upper-cased name contains ".KWT") or as
 // ASCII X;Y lines. The file is created with its file-name part upper-cased,

@@ -275,6 +275,7 @@ RecordEnd readPlainRecord(DataStore& store, DataFileScanner& in, int& set, Plain
     const size_t firstTab = line.find('\t');
     std::string& work = scratch.work;
     work.clear();
+    work.reserve(line.size()); // one allocation even for a line of 256 MB
     [[maybe_unused]] ReadEvent event;
     for (size_t k = 0; k < line.size(); ++k) {
         const char c = line[k];

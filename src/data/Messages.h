@@ -34,6 +34,8 @@ inline constexpr std::string_view InvalidBitmapIn = "Bitmap ist ungültig\n%1";
 inline constexpr std::string_view JpegErrorIn = "JPEG-Fehler #%1\n%2";
 inline constexpr std::string_view ImageTooLarge =
     "The image %1 is %2 x %3 pixels; the graphic window takes at most 65535 pixels a side and 67108864 in all. It was not opened.";
+inline constexpr std::string_view ImageTooSparse =
+    "The image %1 claims %2 x %3 pixels in a file of %4 bytes; no picture is stored that densely. It was not opened.";
 inline constexpr std::string_view ImageFileTooLarge = "File %1 is larger than 512 MB; it cannot be an image the graphic window takes.";
 inline constexpr std::string_view NotARegularFile = "not a regular file";
 inline constexpr std::string_view ImageNotEncoded = "the image could not be encoded";
@@ -71,7 +73,7 @@ inline constexpr std::string_view ClipboardAsFile = "Zwischenablage";
 inline constexpr std::string_view all[] = {
     NotAnInteger, InvalidFloatOperation, FloatDivisionByZero, FloatOverflow, OutOfMemory,
     InvalidNumericInput, CannotOpenFile, CannotCreateFile, CannotWriteFile, SetCountTooLarge, DataFileTooLarge,
-    InvalidBitmap, JpegError, ImageTooLarge, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
+    InvalidBitmap, JpegError, ImageTooLarge, ImageTooSparse, ImageFileTooLarge, NotARegularFile, ImageNotEncoded, JpegTooManyScans,
     NoDefaultPrinter, PrinterNotStarted, VectorNotOpened, DrawingsAsPixels, PictureAsPixels,
     CloseQuery, SecondFileSetRange, LogarithmQuery, InsertTooLarge, ThinningFactor, NoSuchGridRow,
     FollowingStopped, OnlyFirstFileOpened, ClipboardHoldsNoData,

@@ -76,6 +76,9 @@ void checkBitmapHeader(const QByteArray& b, const std::string& name)
         invalidBitmap(name);
     if (!imageSizeAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(height)))
         throw KurvixError(Messages::message(Messages::ImageTooLarge, {name, std::to_string(width), std::to_string(height)}));
+    if (!imageDensityAllowed(static_cast<uint64_t>(width), static_cast<uint64_t>(height), static_cast<uint64_t>(b.size())))
+        throw KurvixError(Messages::message(Messages::ImageTooSparse, {name, std::to_string(width), std::to_string(height),
+                                                                      std::to_string(b.size())}));
     if (dataOffset < kFileHeader + infoSize || dataOffset >= static_cast<uint64_t>(b.size()))
         invalidBitmap(name);
     if (!rle) {
@@ -106,6 +109,12 @@ bool containsExtension(std::string_view name, const char (&ext)[4])
 }
 
 } // namespace
+
+bool imageDensityAllowed(uint64_t width, uint64_t height, uint64_t fileBytes)
+{
+    const uint64_t pixels = width * height;
+    return pixels <= kPixelsWithoutData || pixels / kMaxPixelsPerByte <= fileBytes;
+}
 
 ImageFormat imageFormatOf(std::string_view fileName)
 {

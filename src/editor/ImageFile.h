@@ -18,6 +18,15 @@ constexpr uint32_t kMaxImageSide = 65535;
 constexpr uint64_t kMaxImagePixels = uint64_t{1} << 26;
 bool imageSizeAllowed(uint64_t width, uint64_t height);
 
+// What a file of `fileBytes` bytes may claim: any picture of up to 4 M pixels
+// (16 MB), a larger one only at 4096 pixels or fewer per byte of the file. A
+// blank plot stored as JPEG or RLE bitmap holds about 250 pixels a byte, so
+// only a forged header is refused: a file of a few hundred bytes cannot make
+// the program take the 256 MB of the largest canvas.
+constexpr uint64_t kPixelsWithoutData = uint64_t{1} << 22;
+constexpr uint64_t kMaxPixelsPerByte = 4096;
+bool imageDensityAllowed(uint64_t width, uint64_t height, uint64_t fileBytes);
+
 // The graphic window's file-type rule, in any case of the letters: a name
 // containing ".BMP" is a bitmap file, else one containing ".SVG" an SVG
 // file, else one containing ".PDF" a PDF file; every other name is a JPEG
@@ -41,8 +50,8 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
 // complete Windows bitmap (wrong signature or header, unknown depth or
 // compression, pixel data shorter than the header says), "JPEG-Fehler #n" as
 // JpegFile.h says, and a message naming the size for a picture larger than
-// imageSizeAllowed. The size is checked from the header before any pixel
-// memory is taken.
+// imageSizeAllowed or, for its file's size, imageDensityAllowed. The size is
+// checked from the header before any pixel memory is taken.
 QImage readImageFile(const std::string& path, ImageFormat format);
 QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages);
 

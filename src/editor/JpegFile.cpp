@@ -18,7 +18,7 @@ namespace {
 // Far more than the ten or so scans a progressive encoder writes.
 constexpr int kMaxScans = 1000;
 
-enum class Failure { None, Library, TooLarge, TooManyScans };
+enum class Failure { None, Library, TooLarge, TooSparse, TooManyScans };
 
 struct ErrorManager {
     jpeg_error_mgr pub;
@@ -115,6 +115,8 @@ bool runDecode(DecodeJob& job)
     job.height = job.info.image_height;
     if (!imageSizeAllowed(job.width, job.height))
         failWith(reinterpret_cast<j_common_ptr>(&job.info), Failure::TooLarge);
+    if (!imageDensityAllowed(job.width, job.height, static_cast<uint64_t>(job.bytes->size())))
+        failWith(reinterpret_cast<j_common_ptr>(&job.info), Failure::TooSparse);
     job.info.out_color_space = kRgb32Space;
     jpeg_start_decompress(&job.info);
     job.image = QImage(static_cast<int>(job.info.output_width), static_cast<int>(job.info.output_height),
@@ -198,6 +200,10 @@ QImage decodeJpeg(const QByteArray& bytes, const std::string& nameForMessages)
     case Failure::TooLarge:
         throw KurvixError(Messages::message(Messages::ImageTooLarge,
                                             {nameForMessages, std::to_string(job->width), std::to_string(job->height)}));
+    case Failure::TooSparse:
+        throw KurvixError(Messages::message(Messages::ImageTooSparse, {nameForMessages, std::to_string(job->width),
+                                                                      std::to_string(job->height),
+                                                                      std::to_string(bytes.size())}));
     case Failure::TooManyScans:
         throw KurvixError(Messages::message(Messages::JpegTooManyScans, {nameForMessages, std::to_string(kMaxScans)}));
     default:

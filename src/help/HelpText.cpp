@@ -814,7 +814,9 @@ nennt den Grund:
   Datei dieser Art); das Bild bleibt unverändert.
 "The image ... is ... x ... pixels; the graphic window
   takes at most 65535 pixels a side and 67108864 in all.
-  It was not opened.", "File ... is larger than 512 MB;
+  It was not opened.", "The image ... claims ... x ...
+  pixels in a file of ... bytes; no picture is stored that
+  densely. It was not opened.", "File ... is larger than 512 MB;
   it cannot be an image the graphic window takes.",
 "The JPEG file ... holds more than ... scans; it was not
   opened.": das Bild ist zu groß oder ungewöhnlich

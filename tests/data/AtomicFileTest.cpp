@@ -94,15 +94,17 @@ TEST(AtomicFile, LongNamesAndWhatTheOldFileWas)
     EXPECT_EQ(readBytes(longName), "long");
 
     const std::string kept = dir.write("kept.kwt", "old");
-    ASSERT_EQ(::chmod(kept.c_str(), 0604), 0);
     const bool root = ::geteuid() == 0;
     if (root) {
         ASSERT_EQ(::chown(kept.c_str(), 4321, 4321), 0);
     }
+    // Set-group-id on a group-executable file: giving a file its owner
+    // clears that bit, so the mode must come after.
+    ASSERT_EQ(::chmod(kept.c_str(), 02674), 0);
     replaceFileAtomically(kept, "new");
     struct stat info {};
     ASSERT_EQ(::stat(kept.c_str(), &info), 0);
-    EXPECT_EQ(info.st_mode & 07777, 0604u);
+    EXPECT_EQ(info.st_mode & 07777, 02674u);
     if (root) {
         EXPECT_EQ(info.st_uid, 4321u);
     }

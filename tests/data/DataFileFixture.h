@@ -4,6 +4,7 @@
 // helpers and a full comparison of two stores.
 
 #include "data/DataStore.h"
+#include "support/StoreChecks.h"
 
 #include <gtest/gtest.h>
 
@@ -111,32 +112,7 @@ inline std::string crlf(const std::vector<std::string>& lines)
 
 // The first difference between two stores (every field and every value of
 // every block), or an empty text when they are the same.
-inline std::string storeDifference(const DataStore& a, const DataStore& b)
-{
-    std::ostringstream why;
-    for (size_t s = 0; s < kSetSlots; ++s) {
-        if (a.pointCount[s] != b.pointCount[s])
-            why << "pointCount[" << s << "] ";
-        if (a.yLabel[s] != b.yLabel[s])
-            why << "yLabel[" << s << "] ";
-        if (a.yFrom[s] != b.yFrom[s] || a.yTo[s] != b.yTo[s])
-            why << "range[" << s << "] ";
-        if (a.drawFlags[s] != b.drawFlags[s] || a.symbolNumber[s] != b.symbolNumber[s]
-            || a.setColour[s] != b.setColour[s])
-            why << "display[" << s << "] ";
-        if (a.minYIndex[s] != b.minYIndex[s] || a.maxYIndex[s] != b.maxYIndex[s])
-            why << "extremes[" << s << "] ";
-    }
-    if (a.xValues != b.xValues || a.yValues != b.yValues)
-        why << "values ";
-    if (a.plot.xLabel != b.plot.xLabel || a.plot.xFrom != b.plot.xFrom || a.plot.xTo != b.plot.xTo
-        || a.plot.heading != b.plot.heading || a.plot.comment != b.plot.comment)
-        why << "plot ";
-    if (a.currentSet != b.currentSet || a.unsavedChanges != b.unsavedChanges
-        || a.currentFileName != b.currentFileName || a.loadTargetSet != b.loadTargetSet)
-        why << "state ";
-    return why.str();
-}
+inline std::string storeDifference(const DataStore& a, const DataStore& b) { return storecheck::difference(a, b); }
 
 // A store that differs from the start-up state in every place a read could
 // touch, so an unwanted change shows.

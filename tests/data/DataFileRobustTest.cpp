@@ -21,37 +21,15 @@ using namespace datafiletest;
 namespace {
 
 // What every successful read must leave: counts a set can hold, finite
-// values, texts within their limits, nothing unsaved.
+// values, texts within their limits, sorted sets, nothing unsaved.
 std::string insanity(const DataStore& store)
 {
-    std::ostringstream why;
-    if (store.plot.heading.size() > kTextLength || store.plot.comment.size() > kTextLength
-        || store.plot.xLabel.size() > kLabelLength)
-        why << "plot texts ";
-    if (!std::isfinite(store.plot.xFrom) || !std::isfinite(store.plot.xTo))
-        why << "x range ";
-    for (int s = kFirstSet; s <= kLastSet; ++s) {
-        const auto i = static_cast<size_t>(s);
-        const int n = store.pointCount[i];
-        if (n < 0 || n > kSetCapacity) {
-            why << "count[" << s << "]=" << n << ' ';
-            continue;
-        }
-        if (store.yLabel[i].size() > kLabelLength)
-            why << "label[" << s << "] ";
-        if (!std::isfinite(store.yFrom[i]) || !std::isfinite(store.yTo[i]))
-            why << "range[" << s << "] ";
-        for (int k = 1; k <= n; ++k)
-            if (!std::isfinite(store.x(s, k)) || !std::isfinite(store.y(s, k))) {
-                why << "value[" << s << "," << k << "] ";
-                break;
-            }
-        if (n > 0 && (store.minYIndex[i] < 1 || store.minYIndex[i] > n || store.maxYIndex[i] < 1 || store.maxYIndex[i] > n))
-            why << "extremes[" << s << "] ";
-    }
+    std::string why = storecheck::invariantBreaks(store);
+    for (int s = kFirstSet; s <= kLastSet; ++s)
+        why += storecheck::sortBreaks(store, s);
     if (store.unsavedChanges)
-        why << "unsaved ";
-    return why.str();
+        why += "unsaved ";
+    return why;
 }
 
 enum class Result { Read, Failed };
