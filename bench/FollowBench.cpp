@@ -54,17 +54,26 @@ std::string line(int i, std::mt19937& random)
     return std::to_string(i) + ";" + std::to_string(v / 1000) + "," + std::to_string(std::abs(v % 1000)) + "\r\n";
 }
 
+constexpr int kStartLines = 8 * kSetCapacity + 9000;
+
+// What the file holds when following starts: sets 1 to 8 full, 9000 points
+// of set 9.
+std::string startLines(std::mt19937& random)
+{
+    std::string start;
+    for (int i = 0; i < kStartLines; ++i)
+        start += line(i, random);
+    return start;
+}
+
 // Sets 1 to 8 full and set 9 with 9000 points; every iteration appends one
 // line (not timed) and lets the follower read it. Once set 9 is full the
 // file starts over (not timed).
 void followAppendedLine(benchmark::State& state)
 {
     BenchFile file("messung.csv");
-    constexpr int kStartLines = 8 * kSetCapacity + 9000;
     std::mt19937 random(3);
-    std::string start;
-    for (int i = 0; i < kStartLines; ++i)
-        start += line(i, random);
+    const std::string start = startLines(random);
     DataStore store;
     std::unique_ptr<FileFollower> follower;
     int lines = 0;
@@ -101,11 +110,8 @@ void followAppendedLine(benchmark::State& state)
 void followAppendedLineCommand(benchmark::State& state)
 {
     BenchFile file("messung.csv");
-    constexpr int kStartLines = 8 * kSetCapacity + 9000;
     std::mt19937 random(3);
-    std::string start;
-    for (int i = 0; i < kStartLines; ++i)
-        start += line(i, random);
+    const std::string start = startLines(random);
     std::ofstream(file.path(), std::ios::binary | std::ios::trunc) << start;
     DataStore store;
     GridText grid;
