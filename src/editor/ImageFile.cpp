@@ -4,6 +4,7 @@
 #include "data/Errors.h"
 #include "data/Messages.h"
 #include "editor/JpegFile.h"
+#include "editor/PixelFile.h"
 #include "editor/VectorFile.h"
 
 #include <QBuffer>
@@ -214,22 +215,20 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
     }
     // Encoded in memory first, so the file is only replaced by a whole image.
     QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    bool encoded = true;
     if (format == ImageFormat::Bmp) {
-        encoded = image.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP");
+        bytes = encodeBitmap(image);
     } else if (format == ImageFormat::Jpeg) {
         bytes = encodeJpeg(image, 90);
     } else if (hasAtMostColours(image, 256)) {
         // A lighter compression than the default: twice as fast for a plot,
         // and the file grows from about 4 to 7 KB.
-        constexpr int kPngQuality = 75;
-        encoded = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither)
-                      .save(&buffer, "PNG", kPngQuality);
+        constexpr int kPngCompression = 2;
+        bytes = encodePng(image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither),
+                          kPngCompression);
     } else {
-        encoded = image.save(&buffer, "PNG");
+        bytes = encodePng(image.convertToFormat(QImage::Format_RGB32), -1);
     }
+    const bool encoded = !bytes.isEmpty();
     if (!encoded)
         throw FileError(Messages::message(Messages::CannotCreateFile, {path, Messages::ImageNotEncoded}));
     replaceFileAtomically(path, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));

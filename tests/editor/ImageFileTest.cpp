@@ -2,7 +2,9 @@
 #include "data/Errors.h"
 #include "editor/ImageFile.h"
 #include "editor/JpegFile.h"
+#include "editor/PixelFile.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -61,6 +63,32 @@ TEST(ImageFile, WrittenImagesReadBackExactly)
         QImage back;
         ASSERT_TRUE(back.load(QString::fromStdString(path), c.kind)) << c.name;
         EXPECT_TRUE(samePixels(back, image)) << c.name;
+    }
+}
+
+// The direct encoders give Qt's writers' bytes: files written before stay
+// byte-identical, whatever the size, resolution or palette.
+TEST(ImageFile, DirectEncodersMatchQtsWriters)
+{
+    auto qtBytes = [](const QImage& image, const char* kind, int quality) {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        EXPECT_TRUE(image.save(&buffer, kind, quality));
+        return bytes;
+    };
+    const struct {
+        int width, height, colours, dotsPerMeter;
+    } cases[] = {{1, 1, 1, 3780}, {3, 7, 2, 3780}, {64, 64, 5, 0}, {481, 13, 256, 2835}, {64, 64, 3000, 3780}};
+    for (const auto& c : cases) {
+        QImage image = gradient(c.colours).scaled(c.width, c.height);
+        image.setDotsPerMeterX(c.dotsPerMeter);
+        image.setDotsPerMeterY(c.dotsPerMeter);
+        const QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+        EXPECT_EQ(encodePng(indexed, 2), qtBytes(indexed, "PNG", 75)) << c.width << " x " << c.height;
+        EXPECT_EQ(encodePng(image, -1), qtBytes(image, "PNG", -1)) << c.width << " x " << c.height;
+        EXPECT_EQ(encodeBitmap(image), qtBytes(image.convertToFormat(QImage::Format_RGB888), "BMP", -1))
+            << c.width << " x " << c.height;
     }
 }
 
