@@ -32,6 +32,29 @@ void appendNumberLine(std::string& out, double value, int width, int decimals)
     appendLineEnd(out);
 }
 
+// Appends `count` lines, line i written by write(at, i), which returns the
+// end of what it wrote and writes at most `room` bytes: the text goes
+// straight into the string, which grows only when its room runs short.
+template <typename Write>
+void appendLines(std::string& out, int count, size_t typical, size_t room, Write&& write)
+{
+    size_t used = out.size();
+    out.resize(used + static_cast<size_t>(count) * typical + room);
+    for (int i = 0; i < count; ++i) {
+        if (out.size() - used < room)
+            out.resize(std::max(2 * out.size(), used + room));
+        used = static_cast<size_t>(write(out.data() + used, i) - out.data());
+    }
+    out.resize(used);
+}
+
+char* writeLineEnd(char* at)
+{
+    at[0] = '\r';
+    at[1] = '\n';
+    return at + 2;
+}
+
 int storedCount(const DataStore& store, int s) { return std::clamp(store.pointCount[idx(s)], 0, kSetCapacity); }
 
 int totalPoints(const DataStore& store)
@@ -62,10 +85,10 @@ std::string kwtFileBytes(const DataStore& store)
         appendNumberLine(out, code, 8, 4);
         const double* xs = store.xs(s);
         const double* ys = store.ys(s);
-        for (int i = 0; i < n; ++i) {
-            appendNumberLine(out, xs[i], 16, 10);
-            appendNumberLine(out, ys[i], 16, 10);
-        }
+        appendLines(out, n, 36, 2 * fixedTextRoom(16) + 4, [xs, ys](char* at, int i) {
+            at = writeLineEnd(writeFixed(at, xs[i], 16, 10));
+            return writeLineEnd(writeFixed(at, ys[i], 16, 10));
+        });
     }
     return out;
 }
@@ -78,12 +101,11 @@ std::string asciiFileBytes(const DataStore& store)
         const int n = storedCount(store, s);
         const double* xs = store.xs(s);
         const double* ys = store.ys(s);
-        for (int i = 0; i < n; ++i) {
-            appendFixed(out, xs[i], 10, 9);
-            out += ';';
-            appendFixed(out, ys[i], 10, 9);
-            appendLineEnd(out);
-        }
+        appendLines(out, n, 24, 2 * fixedTextRoom(10) + 3, [xs, ys](char* at, int i) {
+            at = writeFixed(at, xs[i], 10, 9);
+            *at++ = ';';
+            return writeLineEnd(writeFixed(at, ys[i], 10, 9));
+        });
     }
     return out;
 }

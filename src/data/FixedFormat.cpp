@@ -26,6 +26,32 @@ constexpr char kDigitPairs[] = "000102030405060708091011121314151617181920212223
                                "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                "8081828384858687888990919293949596979899";
 
+void writeFourDigits(char* p, uint32_t v)
+{
+    std::memcpy(p, kDigitPairs + 2 * (v / 100), 2);
+    std::memcpy(p + 2, kDigitPairs + 2 * (v % 100), 2);
+}
+
+// v (below 10^count) as exactly `count` digits, leading zeros included.
+// Blocks of eight split into independent halves and pairs, so the divisions
+// do not wait on each other as a digit-by-digit loop's do.
+void writeDigits(char* p, uint64_t v, int count)
+{
+    int k = count;
+    for (; k >= 8; k -= 8) {
+        const auto block = static_cast<uint32_t>(v % 100000000);
+        v /= 100000000;
+        writeFourDigits(p + k - 8, block / 10000);
+        writeFourDigits(p + k - 4, block % 10000);
+    }
+    for (; k >= 2; k -= 2) {
+        std::memcpy(p + k - 2, kDigitPairs + 2 * (v % 100), 2);
+        v /= 100;
+    }
+    if (k == 1)
+        p[0] = static_cast<char>('0' + v);
+}
+
 // The general path for what the fast one leaves: huge, subnormal and
 // non-finite values, and decimals beyond its table.
 char* generalFixed(char* first, double value, int decimals)
@@ -84,36 +110,36 @@ char* fastFixed(char* out, double value, int decimals)
         *p++ = '-';
     p = std::to_chars(p, p + 24, whole).ptr;
     *p++ = '.';
-    int k = decimals;
-    for (; k >= 2; k -= 2) {
-        const char* pair = kDigitPairs + 2 * (fraction % 100);
-        p[k - 2] = pair[0];
-        p[k - 1] = pair[1];
-        fraction /= 100;
-    }
-    if (k == 1)
-        p[0] = static_cast<char>('0' + fraction);
+    writeDigits(p, fraction, decimals);
     return p + decimals;
 }
 
 } // namespace
 
+char* writeFixed(char* out, double value, int width, int decimals)
+{
+    // Written at the far end of the room first, then moved behind the blanks,
+    // the number's length being known only once it is written.
+    char buffer[512];
+    char* end = fastFixed(buffer, value, decimals);
+    if (end == nullptr)
+        end = generalFixed(buffer, value, decimals);
+    const auto length = static_cast<size_t>(end - buffer);
+    const size_t blanks = width > 0 && static_cast<size_t>(width) > length ? static_cast<size_t>(width) - length : 0;
+    std::memset(out, ' ', blanks);
+    std::memcpy(out + blanks, buffer, length);
+    return out + blanks + length;
+}
+
 void appendFixed(std::string& out, double value, int width, int decimals)
 {
-    // The number goes behind room for the blanks, so one append takes both.
-    constexpr int kRoom = 64;
-    char buffer[kRoom + 512];
-    char* const start = buffer + kRoom;
-    char* end = fastFixed(start, value, decimals);
-    if (end == nullptr)
-        end = generalFixed(start, value, decimals);
-    const auto length = static_cast<int>(end - start);
-    const int blanks = std::max(width - length, 0);
-    if (blanks > kRoom) {
-        out.append(static_cast<size_t>(blanks), ' ');
-        out.append(start, end);
+    constexpr int kWidestOnStack = 64;
+    if (width > kWidestOnStack) {
+        const size_t used = out.size();
+        out.resize(used + fixedTextRoom(width));
+        out.resize(static_cast<size_t>(writeFixed(out.data() + used, value, width, decimals) - out.data()));
         return;
     }
-    std::memset(start - blanks, ' ', static_cast<size_t>(blanks));
-    out.append(start - blanks, end);
+    char buffer[fixedTextRoom(kWidestOnStack)];
+    out.append(buffer, writeFixed(buffer, value, width, decimals));
 }

@@ -81,6 +81,7 @@ TEST(DataFileNumbers, ScannedValuesMatchParseNumber)
         "0", "-0", "10", "-1.5", "+.5", "5.", ".", "-.25", "1e3", "-1.5E3", "000123.4500",
         "123456789012345", "1234567890123456", "0.000000000000000000000001", "9007199254740993",
         "0.1", "0.3", "-2.0000000000", "123456.7890000000", "1" + std::string(30, '0'),
+        "12345678", "1234567.8", "-12345678.1234567", "99999999.9999999",
     };
     std::mt19937_64 random(5);
     std::uniform_real_distribution<double> mantissa(-1, 1);
@@ -106,7 +107,7 @@ TEST(DataFileNumbers, ScannedValuesMatchParseNumber)
 
 TEST(DataFileNumbers, ScannerRefusesWhatParseNumberRefuses)
 {
-    for (const char* token : {"1,5", "1.2.3", "-", "1e", "--1", "1-", "0x10", "\xB5"}) {
+    for (const char* token : {"1,5", "1.2.3", "-", "1e", "--1", "1-", "0x10", "\xB5", "12345678:", "1234/5678", "0.1234567@"}) {
         SCOPED_TRACE(token);
         EXPECT_FALSE(parseNumber(token).ok);
         EXPECT_THROW(scanned(token), InputError);
