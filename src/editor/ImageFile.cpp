@@ -172,38 +172,76 @@ QImage readImageFile(const std::string& path, ImageFormat format)
     return format == ImageFormat::Bmp ? decodeBitmap(bytes, path) : decodeJpeg(bytes, path);
 }
 
-bool hasAtMostColours(const QImage& image, int limit)
+namespace {
+
+// Open addressing over a small table: 0 marks a free slot, so colours are
+// stored with the top byte set, and each slot keeps its palette index.
+class ColourTable {
+public:
+    // The palette index of c (top byte set), entering it when new; -1 for a
+    // colour beyond the 256th.
+    int indexOf(QRgb c)
+    {
+        size_t slot = (c * 2654435761u) >> 22;
+        while (colours_[slot] != 0 && colours_[slot] != c)
+            slot = (slot + 1) & (colours_.size() - 1);
+        if (colours_[slot] == 0) {
+            if (order_.size() >= 256)
+                return -1;
+            colours_[slot] = c;
+            indices_[slot] = static_cast<uint8_t>(order_.size());
+            order_.push_back(c);
+        }
+        return indices_[slot];
+    }
+    const QList<QRgb>& order() const { return order_; }
+
+private:
+    std::array<QRgb, 1024> colours_{};
+    std::array<uint8_t, 1024> indices_{};
+    QList<QRgb> order_;
+};
+
+const QImage& asRgb32(const QImage& image, QImage& converted)
 {
-    const QImage rgb = image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32
-        ? image
-        : image.convertToFormat(QImage::Format_RGB32);
-    // Open addressing over a small table; 0 marks a free slot, so colours are
-    // stored with the top byte set.
-    std::array<QRgb, 1024> table{};
-    int count = 0;
-    // The sizes are calls into the library; asked per pixel they cost a
-    // fifth of the scan.
+    if (image.format() == QImage::Format_RGB32 || image.format() == QImage::Format_ARGB32)
+        return image;
+    converted = image.convertToFormat(QImage::Format_RGB32);
+    return converted;
+}
+
+} // namespace
+
+QImage paletteImage(const QImage& image)
+{
+    QImage converted;
+    const QImage& rgb = asRgb32(image, converted);
     const int width = rgb.width();
     const int height = rgb.height();
+    QImage indexed(width, height, QImage::Format_Indexed8);
+    if (indexed.isNull())
+        return {};
+    ColourTable table;
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uint8_t* out = indexed.scanLine(y);
         QRgb last = 0;
+        int lastIndex = 0;
         for (int x = 0; x < width; ++x) {
             const QRgb c = line[x] | 0xFF000000u;
-            if (c == last)
-                continue;
-            last = c;
-            size_t slot = (c * 2654435761u) >> 22;
-            while (table[slot] != 0 && table[slot] != c)
-                slot = (slot + 1) & (table.size() - 1);
-            if (table[slot] == 0) {
-                if (++count > limit)
-                    return false;
-                table[slot] = c;
+            if (c != last) {
+                lastIndex = table.indexOf(c);
+                if (lastIndex < 0)
+                    return {};
+                last = c;
             }
+            out[x] = static_cast<uint8_t>(lastIndex);
         }
     }
-    return true;
+    indexed.setColorTable(table.order());
+    indexed.setDotsPerMeterX(image.dotsPerMeterX());
+    indexed.setDotsPerMeterY(image.dotsPerMeterY());
+    return indexed;
 }
 
 void writeImageFile(const QImage& image, const std::string& path, ImageFormat format)
@@ -219,12 +257,11 @@ void writeImageFile(const QImage& image, const std::string& path, ImageFormat fo
         bytes = encodeBitmap(image);
     } else if (format == ImageFormat::Jpeg) {
         bytes = encodeJpeg(image, 90);
-    } else if (hasAtMostColours(image, 256)) {
+    } else if (const QImage indexed = paletteImage(image); !indexed.isNull()) {
         // A lighter compression than the default: twice as fast for a plot,
         // and the file grows from about 4 to 7 KB.
         constexpr int kPngCompression = 2;
-        bytes = encodePng(image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither),
-                          kPngCompression);
+        bytes = encodePng(indexed, kPngCompression);
     } else {
         bytes = encodePng(image.convertToFormat(QImage::Format_RGB32), -1);
     }

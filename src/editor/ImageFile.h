@@ -58,5 +58,8 @@ QImage decodeBitmap(const QByteArray& bytes, const std::string& nameForMessages)
 // The whole file, with the checks readImageFile names.
 QByteArray readWholeImageFile(const std::string& path);
 
-// Whether the image holds at most `limit` distinct colours (alpha ignored).
-bool hasAtMostColours(const QImage& image, int limit);
+// The image as an opaque 8-bit palette image when it has at most 256
+// colours, the palette in the order the colours first appear row by row (the
+// layout Qt's exact conversion gives, so PNG files keep their bytes); a null
+// image when it has more.
+QImage paletteImage(const QImage& image);
