@@ -7,6 +7,8 @@
 
 #include <csignal>
 
+#include <malloc.h>
+
 int main(int argc, char** argv)
 {
     starttrace::begin();
@@ -17,6 +19,10 @@ int main(int argc, char** argv)
     if (request.exitStatus)
         return *request.exitStatus;
 
+    // A file's bytes and a saved file's text are megabytes that live for one
+    // command; given their own mappings they go back to the system when
+    // freed instead of staying in the heap for the rest of the session.
+    mallopt(M_MMAP_THRESHOLD, 512 * 1024);
     KurvixApplication app(argc, argv);
     // The program ends when the main window closes, even while the graphic or
     // help window is still shown.
