@@ -1,6 +1,5 @@
 #include "app/KurvixApplication.h"
 
-#include "app/ApplicationIcon.h"
 #include "app/ErrorReport.h"
 
 #include <QWidget>
@@ -8,9 +7,8 @@
 
 KurvixApplication::KurvixApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
-    // The windows take the application's icon; the desktop file name lets a
-    // Wayland desktop match the windows to the menu entry.
-    setWindowIcon(applicationIcon());
+    // The desktop file name lets a Wayland desktop match the windows to the
+    // menu entry. The icon comes with the later windows (see LaterWindows).
     setDesktopFileName(QStringLiteral("kurvix"));
 }
 

@@ -1,5 +1,6 @@
 #include "app/LaterWindows.h"
 
+#include "app/ApplicationIcon.h"
 #include "app/TForm1.h"
 #include "app/TForm2.h"
 #include "help/TFormHilfe.h"
@@ -49,6 +50,9 @@ void LaterWindows::build()
     if (built())
         return;
     qApp->removeEventFilter(this);
+    // Decoding the icon's sizes (and finding the image readers for them) is
+    // no part of the first frame; set now, it reaches the windows shown.
+    qApp->setWindowIcon(applicationIcon());
     help_ = std::make_unique<TFormHilfe>();
     graphic_ = std::make_unique<TForm2>(store_);
     mainWindow_.setHelpWindow(help_.get());

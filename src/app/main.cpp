@@ -7,7 +7,10 @@
 
 #include <csignal>
 
+#include <fontconfig/fontconfig.h>
 #include <malloc.h>
+
+#include <thread>
 
 int main(int argc, char** argv)
 {
@@ -23,11 +26,17 @@ int main(int argc, char** argv)
     // command; given their own mappings they go back to the system when
     // freed instead of staying in the heap for the rest of the session.
     mallopt(M_MMAP_THRESHOLD, 512 * 1024);
+    // Loading the font configuration is the largest single piece of the
+    // start; it runs beside the application's connection to the display and
+    // is finished before the main window measures its first caption (a
+    // second load started meanwhile would parse everything again).
+    std::thread fontConfiguration([] { FcInit(); });
     KurvixApplication app(argc, argv);
     // The program ends when the main window closes, even while the graphic or
     // help window is still shown.
     app.setQuitOnLastWindowClosed(false);
 
+    fontConfiguration.join();
     DataStore store;
     // The three windows live for the whole run; the help and graphic windows
     // are only shown and hidden, and come into being after the main window's

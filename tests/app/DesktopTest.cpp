@@ -110,12 +110,15 @@ TEST(Examples, HelpTextNamesEveryExample)
     EXPECT_TRUE(helpText().contains(QStringLiteral("/usr/share/kurvix/examples")));
 }
 
-TEST(ApplicationIcon, EverySizeOfTheIconTheme)
+TEST(ApplicationIcon, WindowSizesOfTheIconTheme)
 {
-    QList<QSize> sizes = applicationIcon().availableSizes();
+    const QIcon icon = applicationIcon();
+    QList<QSize> sizes = icon.availableSizes();
     std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
-    const QList<QSize> expected = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}};
+    const QList<QSize> expected = {{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
     EXPECT_EQ(sizes, expected);
+    for (const QSize size : expected)
+        EXPECT_EQ(icon.pixmap(size).size(), size);
 }
 
 } // namespace
