@@ -24,6 +24,8 @@
 #include <QScrollArea>
 #include <QWindow>
 
+#include <algorithm>
+
 using namespace controls;
 
 namespace {
@@ -266,15 +268,20 @@ void TForm2::watchActivation()
         // beneath it stays the one the user comes from.
         if (!now || (now->flags() & Qt::Popup) == Qt::Popup)
             return;
+        auto isReplotSource = [this](const QWindow* window) {
+            return window && std::any_of(replotSources_.cbegin(), replotSources_.cend(),
+                                         [window](const QWidget* source) { return source->windowHandle() == window; });
+        };
         if (now == windowHandle()) {
-            bool fromProgramWindow = false;
-            for (QWidget* source : std::as_const(replotSources_))
-                fromProgramWindow = fromProgramWindow || (previousFocus_ && source->windowHandle() == previousFocus_);
             const bool ownShow = ownActivationPending_;
             ownActivationPending_ = false;
-            if (fromProgramWindow && !ownShow)
+            if (isReplotSource(previousFocus_) && !ownShow)
                 BnPlotstartClick();
-        } else if (now != previousFocus_) {
+        } else if (now != previousFocus_ && !isReplotSource(now)) {
+            // The program window the show came from may itself become active
+            // only after the show (the click that showed this window
+            // activates it, late when no window manager or a slow one runs):
+            // the show's own activation is still to come then.
             ownActivationPending_ = false;
         }
         previousFocus_ = now;

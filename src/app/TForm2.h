@@ -153,8 +153,9 @@ private:
     // The window that had the focus last, popups not counted.
     QPointer<QWindow> previousFocus_;
     // Set when the window shows itself: the activation that answers this
-    // show must not plot again. Cleared by that activation, or when another
-    // window becomes active first (then that activation is not coming).
+    // show must not plot again. Cleared by that activation, or when a window
+    // other than the program's own becomes active first (then that
+    // activation is not coming).
     bool ownActivationPending_ = false;
     bool frameFitted_ = false;
     int zoom_ = 1;

@@ -145,6 +145,24 @@ TEST(TForm2, ComingFromTheMainWindowThroughAMenuReplots)
     menu.close();
 }
 
+// Without a window manager (or with a slow one) the click on "Graphic ..."
+// activates the main window only after the show; the show's own activation
+// still follows and plots nothing again.
+TEST(TForm2, MainWindowActivatedByTheClickItselfIsNoNewVisit)
+{
+    DataStore store;
+    addPoints(store);
+    TForm2 form(store);
+    QWidget mainWindow;
+    (void)mainWindow.winId();
+    form.addReplotSource(&mainWindow);
+    form.showFromProgramWindow();
+    form.plotCanvas().canvas().setPixel(5, 5, kMarker);
+    focusMovesTo(mainWindow);
+    focusMovesTo(form);
+    EXPECT_EQ(form.plotCanvas().canvas().pixel(5, 5), kMarker) << "the show's own activation plotted again";
+}
+
 // The show's own activation is known by the order of events, not by a
 // clock: one that arrives late (a loaded machine) still belongs to the show,
 // and one that never comes (another window became active first) does not
