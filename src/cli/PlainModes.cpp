@@ -34,7 +34,8 @@ void readIntoSet(DataStore& store, const std::string& path, int firstSet)
     if (firstSet < kFirstSet || firstSet > kLastSet)
         throw KurvixError(std::string(Messages::SecondFileSetRange));
     store.loadTargetSet = static_cast<uint8_t>(firstSet);
-    readDataFile(store, path);
+    // A failed read ends the run, so nothing needs the store as it was.
+    readDataFileOnce(store, path);
 }
 
 PlainOutcome runConvertMode(const std::vector<std::string>& args)

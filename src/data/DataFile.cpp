@@ -134,6 +134,13 @@ ReadOutcome readDataFile(DataStore& store, const std::string& path)
     return readDataFileBytes(store, readFileBytes(path), path);
 }
 
+void readDataFileOnce(DataStore& store, const std::string& path)
+{
+    const std::string bytes = readFileBytes(path);
+    readDataBytes(store, bytes, path, std::max<int>(store.loadTargetSet, kFirstSet));
+    finishDataRead(store, path);
+}
+
 ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path)
 {
     const int firstSet = std::max<int>(store.loadTargetSet, kFirstSet);

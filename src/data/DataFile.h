@@ -24,6 +24,11 @@ struct ReadOutcome {
 // plain file no points).
 ReadOutcome readDataFile(DataStore& store, const std::string& path);
 
+// readDataFile for a caller that discards the store when the read fails
+// (a one-shot command line run): the file is read straight into the store,
+// without the copy that keeps a failed read from leaving half a read behind.
+void readDataFileOnce(DataStore& store, const std::string& path);
+
 // readDataFile on bytes already in memory: `path` decides the kind and names
 // the file in messages and in the store, as if the bytes had been read from it.
 ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path);
