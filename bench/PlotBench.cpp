@@ -16,9 +16,12 @@
 
 namespace {
 
-// Full sets over the default ranges 0..10: X evenly spread, Y a noisy wave
-// inside the Y range, so every point is drawn.
-void fillSets(DataStore& store, int sets, uint8_t flags)
+enum class Ripple { Noise, Wave };
+
+// Full sets over the default ranges 0..10: X evenly spread, Y a wave inside
+// the Y range, so every point is drawn, with noise on it or a faster wave (the
+// smooth data a measurement gives, as in the windowed start's plot).
+void fillSets(DataStore& store, int sets, uint8_t flags, Ripple ripple = Ripple::Noise)
 {
     std::mt19937 rng(11);
     std::uniform_real_distribution<double> noise(-0.5, 0.5);
@@ -28,19 +31,20 @@ void fillSets(DataStore& store, int sets, uint8_t flags)
         for (int i = 1; i <= kSetCapacity; ++i) {
             const double x = 10.0 * (i - 1) / (kSetCapacity - 1);
             store.x(s, i) = x;
-            store.y(s, i) = 5 + 3.5 * std::sin(x * (1 + 0.3 * s)) + noise(rng);
+            store.y(s, i) = 5 + 3.5 * std::sin(x * (1 + 0.3 * s))
+                            + (ripple == Ripple::Noise ? noise(rng) : 0.3 * std::sin(37 * x * s));
         }
         store.sortSet(s);
     }
 }
 
-void runPlot(benchmark::State& state, int sets, uint8_t flags)
+void runPlot(benchmark::State& state, int sets, uint8_t flags, Ripple ripple = Ripple::Noise)
 {
     DataStore store;
     GraphicState graphic;
     PlotCanvas plot(store, graphic);
     plot.clock = [] { return QDateTime(QDate(2024, 1, 1), QTime(12, 0)); };
-    fillSets(store, sets, flags);
+    fillSets(store, sets, flags, ripple);
     for (auto _ : state) {
         plot.plotCommand();
         benchmark::DoNotOptimize(plot.canvas().image().constBits());
@@ -58,6 +62,12 @@ void BM_PlotOneSetSymbolsAndLines(benchmark::State& state)
     runPlot(state, 1, showSymbols | connectPoints);
 }
 BENCHMARK(BM_PlotOneSetSymbolsAndLines)->Unit(benchmark::kMillisecond);
+
+void BM_PlotNineWaveSetsSymbolsAndLines(benchmark::State& state)
+{
+    runPlot(state, 9, showSymbols | connectPoints, Ripple::Wave);
+}
+BENCHMARK(BM_PlotNineWaveSetsSymbolsAndLines)->Unit(benchmark::kMillisecond);
 
 // The plot of nine full sets with every switch drawn by the vector canvas
 // and written as a file: time, file size and how many outlines and

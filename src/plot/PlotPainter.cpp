@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <type_traits>
 
 namespace {
@@ -32,6 +33,83 @@ QString fromStore(const std::string& bytes)
 size_t slot(int s)
 {
     return static_cast<size_t>(s);
+}
+
+// The mapping of the current set's values to the canvas, with the ranges and
+// sizes read once for a run of points. Each value goes through the very
+// expression a single point does (a division, no reciprocal), so a point maps
+// to the same doubles, and fails the same way, however it is drawn.
+class SetMapping {
+public:
+    SetMapping(const DataStore& store, const GraphicState& state)
+        : xFrom_(store.plot.xFrom)
+        , xTo_(store.plot.xTo)
+        , yFrom_(store.yFrom[slot(store.currentSet)])
+        , yTo_(store.yTo[slot(store.currentSet)])
+        , width_(state.canvasWidth - state.plotMargin)
+        , height_(state.canvasHeight - state.plotMargin)
+        , left_(state.plotMargin / 2.0)
+        , bottom_(state.canvasHeight - state.plotMargin / 2.0)
+    {
+    }
+
+    bool inside(double x, double y) const { return inRange(x, xFrom_, xTo_) && inRange(y, yFrom_, yTo_); }
+
+    double exactX(double x) const { return FloatMath::divide(x - xFrom_, xTo_ - xFrom_) * width_ + left_; }
+    double exactY(double y) const { return bottom_ - FloatMath::divide(y - yFrom_, yTo_ - yFrom_) * height_; }
+
+    CanvasPoint point(double x, double y) const
+    {
+        const double u = exactX(x);
+        const double v = exactY(y);
+        const int px = FloatMath::truncToInt(u);
+        const int py = FloatMath::truncToInt(v);
+        return {px, py + 1, float(u - px), float(v - py)};
+    }
+
+private:
+    static bool inRange(double v, double from, double to)
+    {
+        return to > from ? (from <= v && v <= to) : (to <= v && v <= from);
+    }
+
+    const double xFrom_, xTo_, yFrom_, yTo_;
+    // Pixel counts, held as the doubles they become in the products.
+    const double width_, height_;
+    const double left_, bottom_;
+};
+
+// Paints a stamp with its centre at (cx, cy), clipped to the image.
+void paintStamp(QRgb* bits, qsizetype stride, int width, int height, const SymbolStamp& stamp, int cx, int cy)
+{
+    for (const SymbolStamp::Run& run : stamp.runs) {
+        const int64_t y = cy + int64_t(run.dy);
+        const int64_t x0 = cx + int64_t(run.dx);
+        const int64_t from = std::max<int64_t>(x0, 0);
+        const int64_t to = std::min<int64_t>(x0 + run.count, width);
+        if (y < 0 || y >= height || from >= to)
+            continue;
+        const QRgb* colours = stamp.colours.data() + run.first;
+        std::copy(colours + (from - x0), colours + (to - x0), bits + y * stride + from);
+    }
+}
+
+// Copies n pixels. A symbol's rows are a few pixels long: as one or two
+// fixed-size moves they cost far less than a loop or a call.
+inline void copyPixels(QRgb* to, const QRgb* from, int n)
+{
+    switch (n) {
+    case 1: to[0] = from[0]; return;
+    case 2: std::memcpy(to, from, 2 * sizeof(QRgb)); return;
+    case 3: std::memcpy(to, from, 2 * sizeof(QRgb)); to[2] = from[2]; return;
+    case 4: std::memcpy(to, from, 4 * sizeof(QRgb)); return;
+    case 5: std::memcpy(to, from, 4 * sizeof(QRgb)); to[4] = from[4]; return;
+    case 6: std::memcpy(to, from, 4 * sizeof(QRgb)); std::memcpy(to + 4, from + 4, 2 * sizeof(QRgb)); return;
+    case 7: std::memcpy(to, from, 4 * sizeof(QRgb)); std::memcpy(to + 3, from + 3, 4 * sizeof(QRgb)); return;
+    case 8: std::memcpy(to, from, 8 * sizeof(QRgb)); return;
+    case 9: std::memcpy(to, from, 8 * sizeof(QRgb)); to[8] = from[8]; return;
+    default: std::copy_n(from, n, to);
+    }
 }
 
 } // namespace
@@ -85,18 +163,13 @@ void PlotPainter<Surface>::PenFarbe()
 template <DrawingSurface Surface>
 double PlotPainter<Surface>::exactX(double x) const
 {
-    const double from = store_.plot.xFrom;
-    const double t = FloatMath::divide(x - from, store_.plot.xTo - from);
-    return t * plotWidth() + state_.plotMargin / 2.0;
+    return SetMapping(store_, state_).exactX(x);
 }
 
 template <DrawingSurface Surface>
 double PlotPainter<Surface>::exactY(double y) const
 {
-    const size_t s = slot(store_.currentSet);
-    const double from = store_.yFrom[s];
-    const double t = FloatMath::divide(y - from, store_.yTo[s] - from);
-    return state_.canvasHeight - state_.plotMargin / 2.0 - t * plotHeight();
+    return SetMapping(store_, state_).exactY(y);
 }
 
 template <DrawingSurface Surface>
@@ -114,21 +187,13 @@ int PlotPainter<Surface>::mapY(double y) const
 template <DrawingSurface Surface>
 CanvasPoint PlotPainter<Surface>::mapPoint(double x, double y) const
 {
-    const double u = exactX(x);
-    const double v = exactY(y);
-    const int px = FloatMath::truncToInt(u);
-    const int py = FloatMath::truncToInt(v);
-    return {px, py + 1, float(u - px), float(v - py)};
+    return SetMapping(store_, state_).point(x, y);
 }
 
 template <DrawingSurface Surface>
 bool PlotPainter<Surface>::insideRanges(double x, double y) const
 {
-    const size_t s = slot(store_.currentSet);
-    auto inRange = [](double v, double from, double to) {
-        return to > from ? (from <= v && v <= to) : (to <= v && v <= from);
-    };
-    return inRange(x, store_.plot.xFrom, store_.plot.xTo) && inRange(y, store_.yFrom[s], store_.yTo[s]);
+    return SetMapping(store_, state_).inside(x, y);
 }
 
 template <DrawingSurface Surface>
@@ -137,10 +202,11 @@ void PlotPainter<Surface>::plotSegment(double x1, double y1, double x2, double y
     const int width = s_.pen.width;
     ScopeGuard restore([this, width] { s_.pen.width = width; });
     s_.pen.width = 1;
-    if (!insideRanges(x1, y1) || !insideRanges(x2, y2))
+    const SetMapping map(store_, state_);
+    if (!map.inside(x1, y1) || !map.inside(x2, y2))
         return;
-    const CanvasPoint from = mapPoint(x1, y1);
-    const CanvasPoint to = mapPoint(x2, y2);
+    const CanvasPoint from = map.point(x1, y1);
+    const CanvasPoint to = map.point(x2, y2);
     s_.moveTo(from);
     s_.lineTo(to);
 }
@@ -201,11 +267,22 @@ const SymbolStamp& PlotPainter<Surface>::symbolStamp(int number, QRgb colour)
         renders[i] = scratch.image();
         penAfter = scratch.penPos();
     }
-    SymbolStamp stamp{number, colour, s_.brushColour, {}, {}};
-    for (int y = 0; y < kSize; ++y)
-        for (int x = 0; x < kSize; ++x)
-            if (renders[0].pixel(x, y) == renders[1].pixel(x, y))
-                stamp.pixels.emplace_back(QPoint(x - kCentre, y - kCentre), renders[0].pixel(x, y));
+    SymbolStamp stamp{number, colour, s_.brushColour, {}, {}, {}, {}};
+    for (int y = 0; y < kSize; ++y) {
+        for (int x = 0; x < kSize; ++x) {
+            if (renders[0].pixel(x, y) != renders[1].pixel(x, y))
+                continue;
+            const int dx = x - kCentre;
+            const int dy = y - kCentre;
+            SymbolStamp::Run* last = stamp.runs.empty() ? nullptr : &stamp.runs.back();
+            if (last && last->dy == dy && last->dx + last->count == dx)
+                ++last->count;
+            else
+                stamp.runs.push_back({dy, dx, 1, int(stamp.colours.size())});
+            stamp.colours.push_back(renders[0].pixel(x, y));
+            stamp.box |= QRect(dx, dy, 1, 1);
+        }
+    }
     if (penAfter != untouched)
         stamp.penAfter = penAfter - QPoint(kCentre, kCentre);
     context_.stamps.push_back(std::move(stamp));
@@ -224,16 +301,9 @@ void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
         if (stampsSymbols()) {
             const SymbolStamp& stamp = symbolStamp(number, setColour);
             QImage& image = s_.image();
-            const int w = image.width();
-            const int h = image.height();
             auto* bits = reinterpret_cast<QRgb*>(image.bits());
             const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
-            for (const auto& [offset, colour] : stamp.pixels) {
-                const int px = centre.x + offset.x();
-                const int py = centre.y + offset.y();
-                if (px >= 0 && py >= 0 && px < w && py < h)
-                    bits[py * stride + px] = colour;
-            }
+            paintStamp(bits, stride, image.width(), image.height(), stamp, centre.x, centre.y);
             if (stamp.penAfter)
                 s_.moveTo(centre.x + stamp.penAfter->x(), centre.y + stamp.penAfter->y());
             return;
@@ -253,8 +323,72 @@ void PlotPainter<Surface>::drawSymbol(CanvasPoint centre, int number)
 template <DrawingSurface Surface>
 void PlotPainter<Surface>::plotSymbolAt(int number, double x, double y)
 {
-    if (insideRanges(x, y))
-        drawSymbol(mapPoint(x, y), number);
+    const SetMapping map(store_, state_);
+    if (map.inside(x, y))
+        drawSymbol(map.point(x, y), number);
+}
+
+template <DrawingSurface Surface>
+void PlotPainter<Surface>::plotSymbols()
+{
+    const int s = store_.currentSet;
+    const int number = store_.symbolNumber[slot(s)];
+    const int n = store_.pointCount[slot(s)];
+    const double* xs = store_.xs(s);
+    const double* ys = store_.ys(s);
+    const SetMapping map(store_, state_);
+    if constexpr (std::is_same_v<Surface, Canvas>) {
+        if (stampsSymbols()) {
+            // Stamping leaves the pen's colour and the image's pixel buffer
+            // alone, so the set's colour, its stamp and the buffer hold for
+            // all the points. A symbol on the pixel of the one just drawn
+            // paints the same pixels again, which changes nothing; a full set
+            // has dozens of points per pixel column.
+            PenFarbe();
+            const SymbolStamp& stamp = symbolStamp(number, s_.pen.colour);
+            QImage& image = s_.image();
+            auto* bits = reinterpret_cast<QRgb*>(image.bits());
+            const qsizetype stride = image.bytesPerLine() / qsizetype(sizeof(QRgb));
+            const int width = image.width();
+            const int height = image.height();
+            // Where the stamp's rows start from its centre in this image, and
+            // the centres for which the whole stamp lies inside it.
+            std::vector<qsizetype> rowStarts;
+            for (const SymbolStamp::Run& run : stamp.runs)
+                rowStarts.push_back(run.dy * stride + run.dx);
+            const QRect whole(QPoint(-stamp.box.left(), -stamp.box.top()),
+                              QPoint(width - 1 - stamp.box.right(), height - 1 - stamp.box.bottom()));
+            const QRgb* colours = stamp.colours.data();
+            int lastX = 0, lastY = 0;
+            bool drawn = false;
+            for (int i = 0; i < n; ++i) {
+                if (!map.inside(xs[i], ys[i]))
+                    continue;
+                const CanvasPoint at = map.point(xs[i], ys[i]);
+                if (drawn && at.x == lastX && at.y == lastY)
+                    continue;
+                if (at.x >= whole.left() && at.x <= whole.right() && at.y >= whole.top() && at.y <= whole.bottom()) {
+                    QRgb* centre = bits + at.y * stride + at.x;
+                    for (size_t r = 0; r < rowStarts.size(); ++r) {
+                        const SymbolStamp::Run& run = stamp.runs[r];
+                        copyPixels(centre + rowStarts[r], colours + run.first, run.count);
+                    }
+                } else {
+                    paintStamp(bits, stride, width, height, stamp, at.x, at.y);
+                }
+                if (stamp.penAfter)
+                    s_.moveTo(at.x + stamp.penAfter->x(), at.y + stamp.penAfter->y());
+                lastX = at.x;
+                lastY = at.y;
+                drawn = true;
+            }
+            return;
+        }
+    }
+    // The vector surface keeps each exact point.
+    for (int i = 0; i < n; ++i)
+        if (map.inside(xs[i], ys[i]))
+            drawSymbol(map.point(xs[i], ys[i]), number);
 }
 
 // Holds the raster's pixel pointer over a run of calls; vector surfaces have
@@ -285,9 +419,34 @@ void PlotPainter<Surface>::plotConnections()
     auto X = [xs](int i) { return xs[i - 1]; };
     auto Y = [ys](int i) { return ys[i - 1]; };
     const double span = std::fabs(store_.plot.xFrom - store_.plot.xTo);
+    const SetMapping map(store_, state_);
+
+    // An end of the lines, tested against the ranges once and mapped when a
+    // line first needs it: the end it shares with the next line is not
+    // mapped again. Mapping is a pure function of the point, so the lines,
+    // where the pen stops and the first point that fails to map are those of
+    // drawing line by line.
+    struct End {
+        double x;
+        double y;
+        bool inside;
+        std::optional<CanvasPoint> at;
+    };
+    auto end = [&map](double x, double y) { return End{x, y, map.inside(x, y), std::nullopt}; };
+    auto line = [this, &map](End& a, End& b) {
+        if (!a.inside || !b.inside)
+            return;
+        if (!a.at)
+            a.at = map.point(a.x, a.y);
+        if (!b.at)
+            b.at = map.point(b.x, b.y);
+        s_.moveTo(*a.at);
+        s_.lineTo(*b.at);
+    };
 
     // Collects the run that starts at point i into (x, y), leaving i on its
-    // last point, and draws the vertical line through the run's Y values.
+    // last point, and draws the vertical line through the run's Y values,
+    // from its last point up to its first.
     auto collect = [&](int& i, double tolerance, double& x, double& y) {
         x = X(i);
         y = Y(i);
@@ -298,21 +457,26 @@ void PlotPainter<Surface>::plotConnections()
             y += Y(i);
         }
         y /= k;
-        if (k > 1)
-            for (int j = i; j >= i - k + 2; --j)
-                plotSegment(x, Y(j), x, Y(j - 1));
+        if (k > 1) {
+            End upper = end(x, Y(i));
+            for (int j = i; j >= i - k + 2; --j) {
+                End lower = end(x, Y(j - 1));
+                line(upper, lower);
+                upper = lower;
+            }
+        }
     };
 
     int i = 1;
-    double px, py;
-    collect(i, 0.002 * span, px, py);
+    double x, y;
+    collect(i, 0.002 * span, x, y);
+    End previous = end(x, y);
     ++i;
     while (i <= n) {
-        double cx, cy;
-        collect(i, 0.001 * span, cx, cy);
-        plotSegment(px, py, cx, cy);
-        px = cx;
-        py = cy;
+        collect(i, 0.001 * span, x, y);
+        End current = end(x, y);
+        line(previous, current);
+        previous = current;
         ++i;
     }
 }
@@ -555,29 +719,8 @@ bool PlotPainter<Surface>::plotCommand()
                 plotCurve();
             if (store_.hasFlag(s, drawRegressionLine))
                 plotRegressionLine();
-            if (store_.hasFlag(s, showSymbols)) {
-                const int number = store_.symbolNumber[slot(s)];
-                const double* xs = store_.xs(s);
-                const double* ys = store_.ys(s);
-                // On the raster, a symbol on the pixel of the one just drawn
-                // paints the same pixels again, which in copy mode with a
-                // solid pen changes nothing; a full set has dozens of points
-                // per pixel column. The vector surface keeps each exact point.
-                const bool repeatsChangeNothing = stampsSymbols();
-                int lastX = 0, lastY = 0;
-                bool drawn = false;
-                for (int i = 0, n = store_.pointCount[slot(s)]; i < n; ++i) {
-                    if (!insideRanges(xs[i], ys[i]))
-                        continue;
-                    const CanvasPoint at = mapPoint(xs[i], ys[i]);
-                    if (repeatsChangeNothing && drawn && at.x == lastX && at.y == lastY)
-                        continue;
-                    drawSymbol(at, number);
-                    lastX = at.x;
-                    lastY = at.y;
-                    drawn = true;
-                }
-            }
+            if (store_.hasFlag(s, showSymbols))
+                plotSymbols();
         }
     }
     s_.pen.colour = kBlack;

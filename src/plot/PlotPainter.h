@@ -14,6 +14,7 @@
 
 #include <QDateTime>
 #include <QPoint>
+#include <QRect>
 #include <QRgb>
 #include <QString>
 
@@ -28,10 +29,21 @@
 // moves it). In that mode a symbol paints the same colours on the same pixels
 // whatever lies below, so it is drawn once and then stamped.
 struct SymbolStamp {
+    // The pixels painted next to each other in row dy from column dx on:
+    // count colours from colours[first] on.
+    struct Run {
+        int dy;
+        int dx;
+        int count;
+        int first;
+    };
     int number;
     QRgb colour;
     QRgb brush;
-    std::vector<std::pair<QPoint, QRgb>> pixels;
+    std::vector<Run> runs;
+    std::vector<QRgb> colours;
+    // The smallest box around the runs (empty without any).
+    QRect box;
     std::optional<QPoint> penAfter;
 };
 
@@ -73,6 +85,8 @@ public:
     void plotSegment(double x1, double y1, double x2, double y2);
     void drawSymbol(CanvasPoint centre, int number);
     void plotSymbolAt(int number, double x, double y);
+    // The current set's symbol at each of its points inside the ranges.
+    void plotSymbols();
     void plotConnections();
     void plotCurve();
     void plotRegressionLine();
