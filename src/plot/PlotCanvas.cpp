@@ -118,27 +118,35 @@ void PlotCanvas::forgetPlot()
 
 void PlotCanvas::plotCommand()
 {
-    if (memory_ == PlotMemory::Off) {
+    // A plot without points leaves the canvas, and the plot behind it, alone.
+    if (memory_ == PlotMemory::Off || !painter().plotDraws()) {
         painter().plotCommand();
         return;
     }
     // The date line must read the same when the plot is drawn again.
     const QDateTime time = clock ? clock() : QDateTime::currentDateTime();
-    auto inputs = std::make_shared<PlotInputs>(
-        PlotInputs{store_, state_, canvas_.pen, canvas_.brushColour, canvas_.font, time, QImage()});
+    // The last plot's copy is refilled in place when nothing else holds it:
+    // a fresh copy of nine full sets costs hundreds of page faults per plot.
+    std::shared_ptr<PlotInputs> inputs;
+    if (lastPlot_ && lastPlot_.use_count() == 1) {
+        inputs = std::const_pointer_cast<PlotInputs>(std::exchange(lastPlot_, nullptr));
+        inputs->store = store_;
+        inputs->state = state_;
+        inputs->pen = canvas_.pen;
+        inputs->brush = canvas_.brushColour;
+        inputs->font = canvas_.font;
+        inputs->time = time;
+        inputs->raster = QImage();
+    } else {
+        lastPlot_.reset();
+        inputs = std::make_shared<PlotInputs>(
+            PlotInputs{store_, state_, canvas_.pen, canvas_.brushColour, canvas_.font, time, QImage()});
+    }
     std::function<QDateTime()> ownClock = std::exchange(clock, [time] { return time; });
     ScopeGuard restoreClock([&] { clock = std::move(ownClock); });
-    bool drew = false;
-    try {
-        drew = painter().plotCommand();
-    } catch (...) {
-        // What a failed plot left on the canvas is no plot to draw again.
-        lastPlot_.reset();
-        throw;
-    }
-    // A plot without points leaves the canvas, and the plot behind it, alone.
-    if (!drew)
-        return;
+    // What a failed plot left on the canvas is no plot to draw again: the
+    // copy is only kept once the plot is drawn.
+    painter().plotCommand();
     inputs->raster = canvas_.image();
     lastPlot_ = std::move(inputs);
 }

@@ -687,6 +687,15 @@ void PlotPainter<Surface>::malYAchse()
 }
 
 template <DrawingSurface Surface>
+bool PlotPainter<Surface>::plotDraws() const
+{
+    bool anyPoints = false;
+    for (int s = kFirstSet; s <= kLastSet; ++s)
+        anyPoints = anyPoints || store_.pointCount[slot(s)] > 0;
+    return anyPoints || state_.toolState == ToolState::SymbolTable;
+}
+
+template <DrawingSurface Surface>
 bool PlotPainter<Surface>::plotCommand()
 {
     resetPen();
@@ -696,9 +705,7 @@ bool PlotPainter<Surface>::plotCommand()
         return true;
     }
 
-    bool anyPoints = false;
-    for (int s = kFirstSet; s <= kLastSet; ++s)
-        anyPoints = anyPoints || store_.pointCount[slot(s)] > 0;
+    const bool anyPoints = plotDraws();
     if (anyPoints) {
         setCanvasSize(kPlotSize, kPlotSize);
         const int remembered = store_.currentSet;

@@ -96,6 +96,8 @@ public:
     // True when it drew (the plot or the symbol table), false when no set
     // holds points and the canvas was left alone.
     bool plotCommand();
+    // Whether plotCommand will draw, asked before it runs.
+    bool plotDraws() const;
     void symbolTable();
     void clear();
     QString dateTimeText() const;
