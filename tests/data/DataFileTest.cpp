@@ -591,3 +591,19 @@ TEST(DataFileRead, TruncatedAndEmptyFilesReadWhatTheyHold)
     EXPECT_EQ(store.pointCount[2], 0);
     EXPECT_EQ(store.symbolNumber[2], before.symbolNumber[2]); // a code below 1 keeps symbol and flags
 }
+
+// The command line's one-shot read (no fall-back copy) leaves exactly the
+// store the windows' guarded read does.
+TEST(DataFileRead, OneShotReadMatchesGuardedRead)
+{
+    for (const char* name : {"THREE.KWT", "THREE_LF.KWT", "SAMPLE.VXN", "messung.csv"})
+        for (const uint8_t target : {uint8_t{1}, uint8_t{3}, uint8_t{9}}) {
+            SCOPED_TRACE(std::string(name) + " into " + std::to_string(target));
+            DataStore guarded;
+            guarded.loadTargetSet = target;
+            DataStore once = guarded;
+            readDataFile(guarded, fixture(name));
+            readDataFileOnce(once, fixture(name));
+            EXPECT_EQ(storecheck::difference(guarded, once), "");
+        }
+}
