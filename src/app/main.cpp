@@ -1,4 +1,4 @@
-#include "app/CommandLine.h"
+#include "headless/CommandLine.h"
 #include "app/KurvixApplication.h"
 #include "app/LaterWindows.h"
 #include "app/StartTrace.h"

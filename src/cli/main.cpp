@@ -1,7 +1,7 @@
 // The `kurvix` command. Converting and explaining data files need no Qt, and
 // loading it (some fifty shared libraries) costs more than converting a full
 // file, so those modes run here; every other start, the windows included, is
-// handed to the full program with the same arguments.
+// handed to the program that serves it, with the same arguments.
 #include "cli/PlainModes.h"
 
 #include <cerrno>
@@ -15,20 +15,20 @@
 
 namespace {
 
-// The full program: beside this one in the build folder, in the library
-// folder of an install.
-std::string backendPath()
+// One of the programs behind this one: beside it in the build folder, in the
+// library folder of an install.
+std::string programPath(const std::string& name)
 {
     char self[4096];
     const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
     if (n <= 0)
-        return "kurvix-qt";
+        return name;
     std::string folder(self, static_cast<size_t>(n));
     folder.erase(folder.rfind('/') + 1);
-    const std::string beside = folder + "kurvix-qt";
+    const std::string beside = folder + name;
     if (access(beside.c_str(), X_OK) == 0)
         return beside;
-    return folder + KURVIX_BACKEND_FROM_BIN;
+    return folder + KURVIX_PROGRAMS_FROM_BIN + name;
 }
 
 } // namespace
@@ -56,7 +56,11 @@ int main(int argc, char** argv)
             return outcome.status;
         }
     }
-    const std::string backend = backendPath();
+    // Exports, scripts, listings, the help and bad usage need QtGui at most:
+    // kurvix-draw loads neither widgets nor printing. The windows are
+    // kurvix-qt's.
+    const bool drawing = argc >= 2 && argv[1][0] == '-' && (argv[1][1] == '-' || std::strcmp(argv[1], "-h") == 0);
+    const std::string backend = programPath(drawing ? "kurvix-draw" : "kurvix-qt");
     execv(backend.c_str(), argv);
     std::fprintf(stderr, "kurvix: cannot start %s: %s\n", backend.c_str(), std::strerror(errno));
     return 1;

@@ -17,8 +17,9 @@ struct ProcessResult {
     QString out, err;
 };
 
-// The lean front runs some modes itself; the full program behind it must give
-// the same for them, byte for byte.
+// The lean front runs some modes itself and hands the drawing modes to a
+// program without widgets; the full program must give the same for them,
+// byte for byte.
 enum class Program { Front, Full };
 
 ProcessResult kurvix(const QStringList& args, const QString& workDir = QString(), Program program = Program::Front)
@@ -317,7 +318,7 @@ TEST_F(CommandLine, ListingOfASet)
     EXPECT_FALSE(QFile::exists(path("n.pdf")));
 }
 
-TEST_F(CommandLine, FrontAndFullProgramGiveTheSameForThePlainModes)
+TEST_F(CommandLine, FrontAndFullProgramGiveTheSameForTheHeadlessModes)
 {
     const QString files = QStringLiteral(KURVIX_TEST_FILES);
     const struct {
@@ -337,6 +338,10 @@ TEST_F(CommandLine, FrontAndFullProgramGiveTheSameForThePlainModes)
         {{"--explain", files + "/THREE.KWT", "--into", "10"}},
         {{"--explain", files + "/THREE.KWT", "--bogus"}},
         {{"--version"}},
+        {{"--export", "OUT.txt", files + "/THREE.KWT", "--no-date", "--grid"}},
+        {{"--export", "OUT.txt", files + "/SAMPLE.VXN", "--no-date", "--autoscale"}},
+        {{"--export", "OUT.txt", files + "/malformed/garbage.kwt"}},
+        {{"--frobnicate"}},
     };
     for (const auto& c : cases) {
         ProcessResult result[2];

@@ -58,6 +58,7 @@ const struct {
 } kInstalled[] = {
     {"bin/kurvix", ""},
     {"libexec/kurvix/kurvix-qt", ""},
+    {"libexec/kurvix/kurvix-draw", ""},
     {"share/applications/kurvix.desktop", "desktop/kurvix.desktop"},
     {"share/mime/packages/kurvix.xml", "desktop/kurvix.xml"},
     {"share/icons/hicolor/scalable/apps/kurvix.svg", "desktop/kurvix.svg"},

@@ -1,6 +1,6 @@
-#include "app/CommandLineSupport.h"
+#include "headless/CommandLineSupport.h"
 
-#include "app/CommandLine.h"
+#include "headless/CommandLine.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "app/ScriptCommandLine.h"
+#include "headless/ScriptCommandLine.h"
 
-#include "app/CommandLine.h"
-#include "app/CommandLineSupport.h"
+#include "headless/CommandLine.h"
+#include "headless/CommandLineSupport.h"
 #include "commands/FileCommands.h"
 #include "commands/GridText.h"
 #include "commands/ListingCommands.h"

@@ -1,7 +1,7 @@
-#include "app/CommandLine.h"
+#include "headless/CommandLine.h"
 
-#include "app/CommandLineSupport.h"
-#include "app/ScriptCommandLine.h"
+#include "headless/CommandLineSupport.h"
+#include "headless/ScriptCommandLine.h"
 #include "cli/PlainModes.h"
 #include "data/DataStore.h"
 #include "data/Errors.h"
