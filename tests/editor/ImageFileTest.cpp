@@ -40,8 +40,9 @@ TEST(ImageFile, PaletteForAtMost256Colours)
     for (const auto& [colours, few] : cases) {
         const QImage indexed = paletteImage(gradient(colours));
         EXPECT_EQ(!indexed.isNull(), few) << colours;
-        if (few)
+        if (few) {
             EXPECT_TRUE(samePixels(indexed, gradient(colours))) << colours;
+        }
     }
 }
 
