@@ -134,23 +134,29 @@ ReadOutcome readDataFile(DataStore& store, const std::string& path)
     return readDataFileBytes(store, readFileBytes(path), path);
 }
 
+namespace {
+
+// The read itself, into `target`, from the set the store's loadTargetSet names.
+void readInto(DataStore& target, std::string_view bytes, const std::string& path)
+{
+    readDataBytes(target, bytes, path, std::max<int>(target.loadTargetSet, kFirstSet));
+    finishDataRead(target, path);
+}
+
+} // namespace
+
 void readDataFileOnce(DataStore& store, const std::string& path)
 {
-    const std::string bytes = readFileBytes(path);
-    readDataBytes(store, bytes, path, std::max<int>(store.loadTargetSet, kFirstSet));
-    finishDataRead(store, path);
+    readInto(store, readFileBytes(path), path);
 }
 
 ReadOutcome readDataFileBytes(DataStore& store, std::string_view bytes, const std::string& path)
 {
-    const int firstSet = std::max<int>(store.loadTargetSet, kFirstSet);
-
     // Read into a copy and take it only when the whole file was read, so a
     // failure leaves no half-read set behind. The copy lives for this read
     // only: kept, it would hold on to another 1.6 MB for the whole session.
     DataStore scratch = store;
-    readDataBytes(scratch, bytes, path, firstSet);
-    finishDataRead(scratch, path);
+    readInto(scratch, bytes, path);
     store = scratch; // copy assignment keeps the store's value buffers in place
     return {imageOpenNameFor(path)};
 }

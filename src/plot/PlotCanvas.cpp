@@ -127,28 +127,23 @@ void PlotCanvas::plotCommand()
     const QDateTime time = clock ? clock() : QDateTime::currentDateTime();
     // The last plot's copy is refilled in place when nothing else holds it:
     // a fresh copy of nine full sets costs hundreds of page faults per plot.
-    std::shared_ptr<PlotInputs> inputs;
-    if (lastPlot_ && lastPlot_.use_count() == 1) {
-        inputs = std::const_pointer_cast<PlotInputs>(std::exchange(lastPlot_, nullptr));
-        inputs->store = store_;
-        inputs->state = state_;
-        inputs->pen = canvas_.pen;
-        inputs->brush = canvas_.brushColour;
-        inputs->font = canvas_.font;
-        inputs->time = time;
-        inputs->raster = QImage();
-    } else {
-        lastPlot_.reset();
-        inputs = std::make_shared<PlotInputs>(
-            PlotInputs{store_, state_, canvas_.pen, canvas_.brushColour, canvas_.font, time, QImage()});
-    }
+    if (!lastPlot_ || lastPlot_.use_count() > 1)
+        lastPlot_ = std::make_shared<const PlotInputs>();
+    const auto inputs = std::const_pointer_cast<PlotInputs>(std::exchange(lastPlot_, nullptr));
+    inputs->store = store_;
+    inputs->state = state_;
+    inputs->pen = canvas_.pen;
+    inputs->brush = canvas_.brushColour;
+    inputs->font = canvas_.font;
+    inputs->time = time;
+    inputs->raster = QImage(); // held, it would make the plot copy the canvas
     std::function<QDateTime()> ownClock = std::exchange(clock, [time] { return time; });
     ScopeGuard restoreClock([&] { clock = std::move(ownClock); });
     // What a failed plot left on the canvas is no plot to draw again: the
     // copy is only kept once the plot is drawn.
     painter().plotCommand();
     inputs->raster = canvas_.image();
-    lastPlot_ = std::move(inputs);
+    lastPlot_ = inputs;
 }
 
 std::optional<PlotCanvas::LastPlot> PlotCanvas::lastPlot() const
